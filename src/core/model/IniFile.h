@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/Status.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace ornadeck {
+
+// An INI document held in memory: the format of project, form and settings files.
+//
+// Sections and keys keep file order. Names are looked up without regard to ASCII
+// case and are written with the spelling they were first created with. A repeated
+// section merges into the first of that name; a repeated key keeps its first value.
+//
+// Values are kept verbatim (no quoting or escaping), except that a line break in a
+// value becomes a space so it cannot start a new line in the file. Blanks around a
+// value do not survive a save and reload. Names are made writable the same way:
+// blanks around them are trimmed, line breaks become spaces, and a character that
+// would end the name early or change the line's meaning becomes '_' — '=' in a key,
+// ']' in a section name, and ';' or '[' at the start of a key. Lookups apply the
+// same rules, so a name reads back under the spelling it was written with.
+class IniFile {
+  public:
+    static IniFile parse(std::string_view text);
+    // Replaces the contents with the file's (UTF-8 or Windows-1252) on success.
+    Status load(const std::filesystem::path& path);
+    Status save(const std::filesystem::path& path) const;
+    // CRLF line ends and a blank line after every section.
+    std::string toText() const;
+
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view def) const;
+    // Decimal or 0x-hex; `def` when missing or not a number.
+    int readInt(std::string_view section, std::string_view key, int def) const;
+    bool hasSection(std::string_view section) const;
+    bool hasKey(std::string_view section, std::string_view key) const;
+    std::vector<std::string> sectionNames() const;
+    std::vector<std::string> keyNames(std::string_view section) const;
+
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInt(std::string_view section, std::string_view key, int value);
+    void eraseSection(std::string_view section);
+    void deleteKey(std::string_view section, std::string_view key);
+
+  private:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> keyIndex; // folded key -> entry
+    };
+
+    const Section* findSection(std::string_view section) const;
+    const Entry* findEntry(std::string_view section, std::string_view key) const;
+    // Index of the section with this (already cleaned) name, appended if missing.
+    std::size_t sectionFor(const std::string& name);
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> section
+};
+
+} // namespace ornadeck

@@ -1,0 +1,90 @@
+#include "model/TextEncoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ornadeck {
+
+namespace {
+
+// Code points for 0x80..0x9F, the only range where Windows-1252 differs from Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        // Nothing in the table reaches past the Basic Multilingual Plane.
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        std::uint8_t lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            if (lead == 0xE0) lo = 0xA0; // overlong
+            if (lead == 0xED) hi = 0x9F; // surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            if (lead == 0xF0) lo = 0x90; // overlong
+            if (lead == 0xF4) hi = 0x8F; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (n - i <= static_cast<std::size_t>(extra)) return false;
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        if (second < lo || second > hi) return false;
+        for (int k = 2; k <= extra; ++k) {
+            const auto b = static_cast<std::uint8_t>(bytes[i + static_cast<std::size_t>(k)]);
+            if ((b & 0xC0) != 0x80) return false;
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (char c : bytes) {
+        const auto b = static_cast<std::uint8_t>(c);
+        if (b >= 0x80 && b <= 0x9F) {
+            appendUtf8(out, kHighControls[b - 0x80]);
+        } else {
+            appendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::string decodeFileText(std::string_view bytes) {
+    if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    return windows1252ToUtf8(bytes);
+}
+
+} // namespace ornadeck

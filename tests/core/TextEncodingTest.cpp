@@ -1,0 +1,66 @@
+#include "model/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace ornadeck {
+namespace {
+
+TEST(TextEncodingTest, Utf8Validation) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"", true},
+        {"plain", true},
+        {"caf\xC3\xA9", true},
+        {"\xE2\x82\xAC", true},     // euro sign
+        {"\xF0\x9F\x98\x80", true}, // outside the BMP
+        {std::string_view("a\0b", 3), true},
+        {"caf\xE9", false},          // Windows-1252 e-acute
+        {"\xC3", false},             // truncated
+        {"\xE2\x82", false},         // truncated
+        {"\x80", false},             // stray continuation
+        {"\xC0\xAF", false},         // overlong
+        {"\xE0\x80\xAF", false},     // overlong
+        {"\xED\xA0\x80", false},     // surrogate
+        {"\xF4\x90\x80\x80", false}, // above U+10FFFF
+        {"\xF5\x80\x80\x80", false},
+        {"\xC3\x28", false}, // bad continuation
+    };
+    for (const auto& [bytes, valid] : cases) {
+        EXPECT_EQ(isValidUtf8(bytes), valid) << testing::PrintToString(std::string(bytes));
+    }
+}
+
+TEST(TextEncodingTest, Windows1252Bytes) {
+    const std::pair<char, std::string_view> cases[] = {
+        {'\x41', "A"},
+        {'\x80', "\xE2\x82\xAC"}, // euro sign
+        {'\x81', "\xC2\x81"},     // undefined: same-numbered control
+        {'\x8A', "\xC5\xA0"},     // S caron
+        {'\x8D', "\xC2\x8D"},
+        {'\x92', "\xE2\x80\x99"}, // right single quote
+        {'\x97', "\xE2\x80\x94"}, // em dash
+        {'\x99', "\xE2\x84\xA2"}, // trade mark
+        {'\x9F', "\xC5\xB8"},     // Y diaeresis
+        {'\xA0', "\xC2\xA0"},
+        {'\xE9', "\xC3\xA9"}, // e acute
+        {'\xFF', "\xC3\xBF"},
+    };
+    for (const auto& [byte, utf8] : cases) {
+        EXPECT_EQ(windows1252ToUtf8(std::string(1, byte)), utf8) << int(byte & 0xFF);
+    }
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_TRUE(isValidUtf8(windows1252ToUtf8(all)));
+}
+
+TEST(TextEncodingTest, DecodeFileText) {
+    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF[S]\r\nk=caf\xC3\xA9"), "[S]\r\nk=caf\xC3\xA9");
+    EXPECT_EQ(decodeFileText("caf\xC3\xA9"), "caf\xC3\xA9");
+    EXPECT_EQ(decodeFileText("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(decodeFileText(""), "");
+    // A BOM in front of Windows-1252 text is still dropped.
+    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF\xE9"), "\xC3\xA9");
+}
+
+} // namespace
+} // namespace ornadeck

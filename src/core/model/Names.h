@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ornadeck {
+
+// Component names compare without regard to ASCII case.
+bool sameName(std::string_view a, std::string_view b);
+std::string lowerAscii(std::string_view text);
+
+// A letter or underscore, then letters, digits or underscores: the form every component
+// name must have, since it becomes a variable of the generated program.
+bool isValidIdentifier(std::string_view name);
+
+std::string invalidNameMessage(std::string_view name);
+std::string duplicateNameMessage(std::string_view name);
+
+} // namespace ornadeck

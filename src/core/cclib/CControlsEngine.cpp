@@ -1,0 +1,291 @@
+#include "cclib/CControlsEngine.h"
+
+#include "cclib/CControlsProperties.h"
+#include "cclib/TCCBitmap.h"
+#include "cclib/TCCButton.h"
+#include "cclib/TCCCheckbox.h"
+#include "cclib/TCCDropDown.h"
+#include "cclib/TCCEdit.h"
+#include "cclib/TCCLabel.h"
+#include "cclib/TCCListBox.h"
+#include "cclib/TCCMenu.h"
+#include "cclib/TCCMenuBar.h"
+#include "cclib/TCCPopUp.h"
+#include "cclib/TCCRadio.h"
+#include "cclib/TCCSwitch.h"
+#include "model/Form.h"
+#include "model/Ui.h"
+#include "model/Workspace.h"
+#include "ptlib/TPTDialog.h"
+
+#include <array>
+#include <functional>
+
+namespace ornadeck {
+
+namespace {
+
+const std::vector<std::string> kListItems{"One", "Two", "Three"};
+
+// A kind the control toolbar places: its prefixes and how a new one is made at (x, y).
+struct KindRecipe {
+    std::string_view tag;
+    std::string_view longPrefix;
+    std::string_view shortPrefix;
+    std::function<std::unique_ptr<Control>(const std::string& name, int x, int y)> make;
+};
+
+template <class T> std::unique_ptr<T> atWindow(int x, int y) {
+    auto c = std::make_unique<T>();
+    c->setLeft(x);
+    c->setTop(y);
+    return c;
+}
+
+template <class T> std::unique_ptr<T> newEdit(const std::string& name, int x, int y, int tag) {
+    auto c = atWindow<T>(x, y);
+    c->setContent(name);
+    c->setTag(tag);
+    return c;
+}
+
+const std::array<KindRecipe, 12> kRecipes{{
+    {"Button", "Button", "Bt",
+     [](const std::string& name, int x, int y) {
+         auto c = std::make_unique<TCCButton>();
+         c->setUserLeft(x);
+         c->setUserTop(y);
+         c->setContent(name);
+         c->setShowForm("(None)");
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Label", "Label", "Lb",
+     [](const std::string& name, int x, int y) {
+         auto c = atWindow<TCCLabel>(x, y);
+         c->setContent(name);
+         c->setLine(kLineWhite);
+         c->setStyle(TextLineControl::kPlain);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"CheckBox", "CheckBox", "Cb",
+     [](const std::string& name, int x, int y) {
+         auto c = atWindow<TCCCheckbox>(x, y);
+         c->setContent(name);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Switch", "Switch", "Sw",
+     [](const std::string& name, int x, int y) {
+         auto c = atWindow<TCCSwitch>(x, y);
+         c->setContent(name);
+         c->setWidth(38);
+         c->setRadius(0);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Edit", "Edit", "Ed",
+     [](const std::string& name, int x, int y) {
+         auto c = newEdit<TCCEdit>(name, x, y, 0);
+         c->setTopic("Topic");
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"EditLine", "EditLine", "El",
+     [](const std::string& name, int x, int y) {
+         return std::unique_ptr<Control>(newEdit<TCCEdit>(name, x, y, TCCEdit::kEditLineTag));
+     }},
+    {"ListBox", "ListBox", "Lb",
+     [](const std::string&, int x, int y) {
+         auto c = atWindow<TCCListBox>(x, y);
+         c->setVisibleItems(2);
+         c->setItems(kListItems);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Radio", "Radio", "Rd",
+     [](const std::string&, int x, int y) {
+         auto c = atWindow<TCCRadio>(x, y);
+         c->setItems({"A", "B", "C"});
+         c->setSelectedItem(0);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"DropDown", "DropDown", "Dd",
+     [](const std::string&, int x, int y) {
+         auto c = atWindow<TCCDropDown>(x, y);
+         c->setVisibleItems(2);
+         c->setItems(kListItems);
+         c->setSelectedItem(0);
+         c->setTestItems(0);
+         c->setUserWidth(36);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"PopUp", "PopUp", "Pu",
+     [](const std::string&, int x, int y) {
+         auto c = atWindow<TCCPopUp>(x, y);
+         c->setVisibleItems(2);
+         c->setItems(kListItems);
+         c->setTest(1);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Image", "Image", "Im",
+     [](const std::string&, int x, int y) {
+         auto c = atWindow<TCCBitmap>(x, y);
+         c->setStringBits("");
+         c->setTag(1);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+    {"Dialog", "Dialog", "Dl",
+     [](const std::string&, int, int) {
+         auto c = std::make_unique<TPTDialog>();
+         c->setUserTop(60);
+         c->setUserLeft(5);
+         c->setUserHeight(80);
+         c->setUserWidth(152);
+         c->setTag(1);
+         return std::unique_ptr<Control>(std::move(c));
+     }},
+}};
+
+const KindRecipe* recipeFor(std::string_view tag) {
+    for (const auto& r : kRecipes)
+        if (r.tag == tag) return &r;
+    return nullptr;
+}
+
+void putAwayShownDialog(Form& form) {
+    if (TPTDialog* shown = form.currentDialog()) {
+        shown->setTag(0);
+        shown->setVisible(false);
+        form.setCurrentDialog(nullptr);
+    }
+}
+
+} // namespace
+
+std::string_view CControlsEngine::kindTag(const Control& control) const {
+    switch (control.classId()) {
+    case ClassId::CCButton:
+        return "Button";
+    case ClassId::CCLabel:
+        return "Label";
+    case ClassId::CCCheckbox:
+        return "CheckBox";
+    case ClassId::CCSwitch:
+        return "Switch";
+    case ClassId::CCEdit:
+        return control.tag() == 0 ? "Edit" : "EditLine";
+    case ClassId::CCListBox:
+        return "ListBox";
+    case ClassId::CCRadio:
+        return "Radio";
+    case ClassId::CCDropDown:
+        return "DropDown";
+    case ClassId::CCPopUp:
+        return "PopUp";
+    case ClassId::CCBitmap:
+        return "Image";
+    case ClassId::PTDialog:
+        return "Dialog";
+    case ClassId::CCMenuBar:
+        return "MenuBar";
+    case ClassId::CCMenu:
+        return "Menu";
+    default:
+        return {};
+    }
+}
+
+const PropertyTable* CControlsEngine::propertiesOf(const Control& control) const {
+    return ccPropertiesOf(control);
+}
+
+bool CControlsEngine::hasEditableItems(const Control& control) const {
+    switch (control.classId()) {
+    case ClassId::CCRadio:
+    case ClassId::CCListBox:
+    case ClassId::CCDropDown:
+    case ClassId::CCPopUp:
+    case ClassId::CCMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CControlsEngine::beforeShow(Form& form, Control& control) {
+    if (control.classId() != ClassId::CCMenu || workspace_.inspectorRow == "Test") return;
+    auto& menu = static_cast<TCCMenu&>(control);
+    if (menu.test() == 0) openMenu(form, menu);
+}
+
+std::string_view CControlsEngine::prefix(std::string_view longPrefix,
+                                         std::string_view shortPrefix) const {
+    return workspace_.shortNames ? shortPrefix : longPrefix;
+}
+
+bool CControlsEngine::createControl(Form& form, int x, int y, Control* target) {
+    const std::string tool = workspace_.tool;
+    if (tool.empty()) return false;
+    // One press of a tool places one control.
+    clearSelection(form);
+    workspace_.tool.clear();
+    if (tool == "MenuBar") return createMenu(form);
+    const KindRecipe* recipe = recipeFor(tool);
+    if (!recipe) return false;
+
+    const bool dialog = tool == "Dialog";
+    if (dialog) putAwayShownDialog(form);
+    Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
+    const std::string name = form.nextDefaultName(prefix(recipe->longPrefix, recipe->shortPrefix),
+                                                  workspace_.nameCounter);
+    std::unique_ptr<Control> made = recipe->make(name, x, y);
+    made->setColor(workspace_.surfaceColor);
+    Status status;
+    Control* control = form.add(std::move(made), parent, name, status);
+    if (!control) {
+        ui_.showError("Duplicate name");
+        return false;
+    }
+    if (dialog) {
+        auto& d = static_cast<TPTDialog&>(*control);
+        form.surface().bringChildToFront(&d);
+        d.setGridSpace(form.surface().gridSpace());
+        d.setGridVisible(form.surface().gridVisible());
+        form.setCurrentDialog(&d);
+    }
+    finishCreated(form, *control);
+    return true;
+}
+
+bool CControlsEngine::createMenu(Form& form) {
+    const TCCForm& surface = form.surface();
+    Status status;
+    if (!form.menuBar()) {
+        auto bar = std::make_unique<TCCMenuBar>();
+        bar->setColor(workspace_.surfaceColor);
+        bar->setLeft(surface.left());
+        bar->setTop(surface.top());
+        std::string name = std::string(prefix("MenuBar", "Mb")) + form.name();
+        Control* added = form.add(std::move(bar), nullptr, name, status);
+        if (!added) {
+            ui_.showError("Duplicate name");
+            return false;
+        }
+        form.components().push_back({added->name() + ": MenuBar", added});
+    }
+    auto menu = std::make_unique<TCCMenu>();
+    const std::string name = form.nextDefaultName(prefix("Menu", "Mn"), workspace_.nameCounter);
+    menu->setColor(workspace_.surfaceColor);
+    menu->setTop(surface.top());
+    menu->setUserLeft(surface.left() + 5);
+    menu->setItems({"Item1"});
+    menu->setTopicWidth(36);
+    menu->setUserWidth(38);
+    auto* added = form.add(std::move(menu), nullptr, name, status);
+    if (!added) {
+        ui_.showError("Duplicate name");
+        return false;
+    }
+    form.components().push_back({added->name() + ": Menu", added});
+    showProperties(form, added);
+    openMenu(form, *added);
+    return true;
+}
+
+} // namespace ornadeck

@@ -1,0 +1,123 @@
+#include "engine/Engine.h"
+
+#include "model/Control.h"
+#include "model/Form.h"
+#include "model/ItemsControl.h"
+#include "model/Ui.h"
+#include "model/Workspace.h"
+
+#include <algorithm>
+
+namespace ornadeck {
+
+namespace {
+
+constexpr std::string_view kFormRows[] = {"Name", "Title"};
+
+bool anyOtherSelected(const Control& parent, const Control& self) {
+    return std::any_of(parent.children().begin(), parent.children().end(),
+                       [&](const auto& c) { return c.get() != &self && c->selected(); });
+}
+
+} // namespace
+
+std::vector<std::string_view> Engine::propertyNames(const Control* control) const {
+    if (!control) return {std::begin(kFormRows), std::end(kFormRows)};
+    const PropertyTable* table = propertiesOf(*control);
+    return table ? table->listed() : std::vector<std::string_view>{};
+}
+
+std::string Engine::getProperty(Form& form, Control* control, std::string_view name) {
+    if (!control) {
+        if (name == "Name") return form.name();
+        if (name == "Title") return form.surface().title();
+        return {};
+    }
+    const PropertyTable* table = propertiesOf(*control);
+    const Property* property = table ? table->find(name) : nullptr;
+    if (!property) return {};
+    PropertyContext context{form, workspace_, ui_};
+    return property->get(*control, context);
+}
+
+Status Engine::setProperty(std::string_view name, std::string_view text) {
+    const Selection selected = workspace_.selected;
+    if (selected.empty()) return {};
+    Form& form = *selected.form;
+    if (selected.isForm()) {
+        if (name == "Name") form.setName(std::string(text));
+        if (name == "Title") form.surface().setTitle(std::string(text));
+        return {};
+    }
+    Control& control = *selected.control;
+    if (!form.contains(&control)) return {}; // deleted since it was shown
+    const PropertyTable* table = propertiesOf(control);
+    const Property* property = table ? table->find(name) : nullptr;
+    if (!property) return {};
+    PropertyContext context{form, workspace_, ui_};
+    Status status = property->set(control, text, context);
+    if (status && name == "Name") rebuildComponentList(form);
+    control.repaint();
+    return status;
+}
+
+std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
+    if (control) beforeShow(form, *control);
+    workspace_.selected = Selection{&form, control};
+    std::vector<PropertyRow> rows;
+    for (std::string_view name : propertyNames(control))
+        rows.emplace_back(std::string(name), getProperty(form, control, name));
+    return rows;
+}
+
+void Engine::rebuildComponentList(Form& form) const {
+    auto& list = form.components();
+    list.clear();
+    auto entry = [&](Control& c) {
+        list.push_back({c.name() + ": " + std::string(kindTag(c)), &c});
+    };
+    for (const auto& c : form.surface().children()) {
+        if (c->isDialog())
+            for (const auto& child : c->children())
+                entry(*child);
+        entry(*c);
+    }
+    list.push_back({form.name() + ": Form", nullptr});
+    for (const auto& c : form.windowChildren())
+        entry(*c);
+}
+
+void Engine::setSelected(Control& control, bool on, bool adding) const {
+    Control* parent = control.parent();
+    Color color = kBlue;
+    if (parent && parent->isDialog()) {
+        parent->setSelected(false);
+        color = adding && anyOtherSelected(*parent, control) ? kMaroon : kRed;
+    } else if (parent) {
+        color = adding && anyOtherSelected(*parent, control) ? kNavy : kBlue;
+    }
+    control.setSelected(on);
+    if (!control.isDialog()) control.setSelectColor(color);
+}
+
+void Engine::clearSelection(Form& form) const {
+    for (Control* c : form.surfaceControls())
+        setSelected(*c, false, false);
+}
+
+bool Engine::editItems() {
+    Control* control = workspace_.selected.control;
+    if (!control || !hasEditableItems(*control)) return false;
+    auto& holder = static_cast<ItemsControl&>(*control);
+    std::vector<std::string> items = holder.items();
+    if (!ui_.editItems(items)) return false;
+    holder.setItems(std::move(items));
+    return true;
+}
+
+void Engine::finishCreated(Form& form, Control& control) {
+    showProperties(form, &control);
+    form.components().push_back({control.name() + ": " + std::string(kindTag(control)), &control});
+}
+
+} // namespace ornadeck

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/PropertyTable.h"
+#include "model/Library.h"
+#include "model/Status.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ornadeck {
+
+class Control;
+class Form;
+class Ui;
+struct Workspace;
+
+using PropertyRow = std::pair<std::string, std::string>;
+
+// What both libraries' engines do alike: property access by name through the kind's
+// table, the inspector rows, selection marks and the component list. Each library adds its
+// kinds, their tables and how they are created.
+class Engine {
+  public:
+    Engine(Workspace& workspace, Ui& ui) : workspace_(workspace), ui_(ui) {}
+    virtual ~Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    virtual Library library() const = 0;
+    // The kind tag of a control of this library, empty for any other object.
+    virtual std::string_view kindTag(const Control& control) const = 0;
+    // Places a control of the chosen tool's kind at (x, y) of `target` (the surface or a
+    // dialog). Returns whether a control was made.
+    virtual bool createControl(Form& form, int x, int y, Control* target) = 0;
+
+    // The inspector's rows for a control, or for the form itself when `control` is null.
+    std::vector<std::string_view> propertyNames(const Control* control) const;
+    std::string getProperty(Form& form, Control* control, std::string_view name);
+    // Acts on the selected object. A failure changes nothing and says why.
+    Status setProperty(std::string_view name, std::string_view text);
+    // Makes the object the selected one and returns its rows with their values.
+    std::vector<PropertyRow> showProperties(Form& form, Control* control);
+
+    void rebuildComponentList(Form& form) const;
+
+    // Selection marks: blue on the surface, red inside a dialog; a darker shade for a
+    // control added to a selection that already holds one of the same parent.
+    void setSelected(Control& control, bool on, bool adding) const;
+    void clearSelection(Form& form) const;
+
+    // Runs the items editor on the selected control's items; true when they changed.
+    bool editItems();
+
+  protected:
+    virtual const PropertyTable* propertiesOf(const Control& control) const = 0;
+    virtual bool hasEditableItems(const Control& control) const = 0;
+    // A chance to prepare a control before the inspector shows it.
+    virtual void beforeShow(Form&, Control&) {}
+    // Finishes a new control like every created one: listed, selected, shown.
+    void finishCreated(Form& form, Control& control);
+
+    Workspace& workspace_;
+    Ui& ui_;
+};
+
+} // namespace ornadeck

@@ -211,7 +211,7 @@ bool CControlsEngine::hasEditableItems(const Control& control) const {
 void CControlsEngine::beforeShow(Form& form, Control& control) {
     if (control.classId() != ClassId::CCMenu || workspace_.inspectorRow == "Test") return;
     auto& menu = static_cast<TCCMenu&>(control);
-    if (menu.test() == 0) openMenu(form, menu);
+    if (menu.test() == 0) openMenu(form, menu, false);
 }
 
 std::string_view CControlsEngine::prefix(std::string_view longPrefix,
@@ -225,7 +225,8 @@ bool CControlsEngine::createControl(Form& form, int x, int y, Control* target) {
     // One press of a tool places one control.
     clearSelection(form);
     workspace_.tool.clear();
-    if (tool == "MenuBar") return createMenu(form);
+    // The menu tool places a menu, and the bar with the first one.
+    if (tool == "MenuBar" || tool == "Menu") return createMenu(form);
     const KindRecipe* recipe = recipeFor(tool);
     if (!recipe) return false;
 
@@ -284,7 +285,7 @@ bool CControlsEngine::createMenu(Form& form) {
     }
     form.components().push_back({added->name() + ": Menu", added});
     showProperties(form, added);
-    openMenu(form, *added);
+    openMenu(form, *added, true);
     return true;
 }
 

@@ -75,7 +75,7 @@ Property menuTest() {
             [](Control& c, PropertyContext&) { return yesWhenNonZero(as<TCCMenu>(c).test()); },
             [](Control& c, std::string_view text, PropertyContext& ctx) {
                 if (text == "No") as<TCCMenu>(c).setTest(0);
-                if (text == "Yes") openMenu(ctx.form, as<TCCMenu>(c));
+                if (text == "Yes") openMenu(ctx.form, as<TCCMenu>(c), true);
                 return Status{};
             }};
 }
@@ -249,11 +249,11 @@ const PropertyTable* ccPropertiesOf(const Control& control) {
     }
 }
 
-void openMenu(Form& form, TCCMenu& menu) {
+void openMenu(Form& form, TCCMenu& menu, bool showBar) {
     menu.setTest(1);
     for (Control* other : form.menus())
         if (other != &menu) as<TCCMenu>(*other).setTest(0);
-    if (Control* bar = form.menuBar()) as<TCCMenuBar>(*bar).setTest(1);
+    if (Control* bar = form.menuBar(); bar && showBar) as<TCCMenuBar>(*bar).setTest(1);
 }
 
 } // namespace ornadeck

@@ -110,7 +110,7 @@ Property dialogTest() {
                     dialog.setTag(0);
                     dialog.setVisible(false);
                     dialog.setSelected(false);
-                    if (form.currentDialog() == &dialog) form.setCurrentDialog(nullptr);
+                    form.setCurrentDialog(nullptr);
                 }
                 return Status{};
             }};

@@ -45,7 +45,10 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
     if (selected.empty()) return {};
     Form& form = *selected.form;
     if (selected.isForm()) {
-        if (name == "Name") form.setName(std::string(text));
+        if (name == "Name") {
+            form.setName(std::string(text));
+            rebuildComponentList(form);
+        }
         if (name == "Title") form.surface().setTitle(std::string(text));
         return {};
     }
@@ -107,12 +110,21 @@ void Engine::clearSelection(Form& form) const {
 
 bool Engine::editItems() {
     Control* control = workspace_.selected.control;
-    if (!control || !hasEditableItems(*control)) return false;
+    if (!control || !workspace_.selected.form->contains(control) || !hasEditableItems(*control))
+        return false;
     auto& holder = static_cast<ItemsControl&>(*control);
     std::vector<std::string> items = holder.items();
     if (!ui_.editItems(items)) return false;
     holder.setItems(std::move(items));
     return true;
+}
+
+void Engine::destroyControl(Form& form, Control* control) {
+    Control* selected = workspace_.selected.control;
+    if (selected && (selected == control || selected->parent() == control))
+        workspace_.selected = Selection{&form, nullptr};
+    form.destroy(control);
+    rebuildComponentList(form);
 }
 
 void Engine::finishCreated(Form& form, Control& control) {

@@ -44,6 +44,8 @@ class Engine {
     std::vector<PropertyRow> showProperties(Form& form, Control* control);
 
     void rebuildComponentList(Form& form) const;
+    // Deletes a control (a dialog with its children); the form stands selected if it was.
+    void destroyControl(Form& form, Control* control);
 
     // Selection marks: blue on the surface, red inside a dialog; a darker shade for a
     // control added to a selection that already holds one of the same parent.

@@ -22,7 +22,10 @@ struct Font {
     int charset = 2; // symbol character set
 
     // Pixel height of the font at 96 dpi, positive.
-    int pixelHeight() const { return (size * 96 + 36) / 72; }
+    int pixelHeight() const {
+        const long long h = (static_cast<long long>(size) * 96 + 36) / 72;
+        return static_cast<int>(h < 0 ? 0 : h > 32767 ? 32767 : h);
+    }
 
     bool operator==(const Font&) const = default;
 };

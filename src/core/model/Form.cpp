@@ -60,7 +60,9 @@ Status Form::checkName(std::string_view name, const Control* self) const {
     // An empty name would leave a control that no file section or variable can carry.
     if (!isValidIdentifier(name)) return Status::fail(invalidNameMessage(name));
     if (self && sameName(self->name(), name)) return {};
-    if (isNameTaken(name, self)) return Status::fail(duplicateNameMessage(name));
+    // A control section named FORM would merge into the form's own section of the file.
+    if (isNameTaken(name, self) || sameName(name, "FORM"))
+        return Status::fail(duplicateNameMessage(name));
     return {};
 }
 

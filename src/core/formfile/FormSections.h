@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/Library.h"
+#include "model/Status.h"
+
+#include <string>
+
+namespace ornadeck {
+
+class Control;
+class Engine;
+class Form;
+class IniFile;
+struct Workspace;
+
+// What reading a section may touch besides the form: the surface colour and counters of
+// the workspace, and the engine that shows each control read.
+struct SectionReadContext {
+    Form& form;
+    Workspace& workspace;
+    Engine& engine;
+};
+
+// One library's control sections of a form file.
+class FormSections {
+  public:
+    virtual ~FormSections() = default;
+    virtual Library library() const = 0;
+
+    // Writes the control's section; a dialog writes its children's right after its own.
+    // A control of a class the library does not know is skipped.
+    virtual void writeControl(IniFile& ini, const Control& control) const = 0;
+    // Sections that follow the surface's controls (the CControls menu bar and menus).
+    virtual void writeWindowChildren(IniFile&, const Form&) const {}
+    // Reads one section. A name the form refuses ends the load with that error.
+    virtual Status readSection(const IniFile& ini, const std::string& section,
+                               SectionReadContext& context) const = 0;
+};
+
+} // namespace ornadeck

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "formfile/FontText.h"
+#include "model/Control.h"
+#include "model/IniFile.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace ornadeck {
+
+struct SectionReadContext;
+
+// Writes the keys of one control section in the order they are called.
+class SectionWriter {
+  public:
+    SectionWriter(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    SectionWriter& text(std::string_view key, std::string_view value) {
+        ini_.writeString(section_, key, value);
+        return *this;
+    }
+    SectionWriter& number(std::string_view key, int value) {
+        ini_.writeInt(section_, key, value);
+        return *this;
+    }
+    SectionWriter& font(const Control& c) { return text("Font", fontToText(c.font())); }
+    SectionWriter& parent(const Control& c);
+
+  private:
+    IniFile& ini_;
+    std::string section_;
+};
+
+// Reads the keys of one control section, each with its default.
+class SectionReader {
+  public:
+    SectionReader(const IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    std::string text(std::string_view key, std::string_view def) const {
+        return ini_.readString(section_, key, def);
+    }
+    int number(std::string_view key, int def) const { return ini_.readInt(section_, key, def); }
+    bool has(std::string_view key) const { return ini_.hasKey(section_, key); }
+    void font(Control& c) const;
+    const IniFile& ini() const { return ini_; }
+    const std::string& section() const { return section_; }
+
+  private:
+    const IniFile& ini_;
+    std::string section_;
+};
+
+// Gives a control read from a file its place: the parent named by `parentName` (the
+// surface for a dialog, or null for the designer window), the surface colour, its name.
+// Then shows it in the inspector. Returns null with the form's error if the name is refused.
+Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> control,
+                          std::string_view parentName, std::string name, Status& status,
+                          bool show = true);
+Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> control,
+                          const SectionReader& reader, std::string_view defaultName,
+                          Status& status);
+
+// The dialog section both libraries share; `titleKey` is "Content" or "Title".
+void writeDialogSection(IniFile& ini, const Control& dialog, std::string_view titleKey);
+Status readDialogSection(const SectionReader& reader, std::string_view titleKey,
+                         SectionReadContext& context);
+
+} // namespace ornadeck

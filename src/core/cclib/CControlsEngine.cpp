@@ -13,6 +13,8 @@
 #include "cclib/TCCPopUp.h"
 #include "cclib/TCCRadio.h"
 #include "cclib/TCCSwitch.h"
+#include "engine/KindRecipe.h"
+#include "engine/TestedDialog.h"
 #include "model/Form.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
@@ -26,21 +28,6 @@ namespace ornadeck {
 namespace {
 
 const std::vector<std::string> kListItems{"One", "Two", "Three"};
-
-// A kind the control toolbar places: its prefixes and how a new one is made at (x, y).
-struct KindRecipe {
-    std::string_view tag;
-    std::string_view longPrefix;
-    std::string_view shortPrefix;
-    std::function<std::unique_ptr<Control>(const std::string& name, int x, int y)> make;
-};
-
-template <class T> std::unique_ptr<T> atWindow(int x, int y) {
-    auto c = std::make_unique<T>();
-    c->setLeft(x);
-    c->setTop(y);
-    return c;
-}
 
 template <class T> std::unique_ptr<T> newEdit(const std::string& name, int x, int y, int tag) {
     auto c = atWindow<T>(x, y);
@@ -142,20 +129,6 @@ const std::array<KindRecipe, 12> kRecipes{{
      }},
 }};
 
-const KindRecipe* recipeFor(std::string_view tag) {
-    for (const auto& r : kRecipes)
-        if (r.tag == tag) return &r;
-    return nullptr;
-}
-
-void putAwayShownDialog(Form& form) {
-    if (TPTDialog* shown = form.currentDialog()) {
-        shown->setTag(0);
-        shown->setVisible(false);
-        form.setCurrentDialog(nullptr);
-    }
-}
-
 } // namespace
 
 std::string_view CControlsEngine::kindTag(const Control& control) const {
@@ -227,11 +200,11 @@ bool CControlsEngine::createControl(Form& form, int x, int y, Control* target) {
     workspace_.tool.clear();
     // The menu tool places a menu, and the bar with the first one.
     if (tool == "MenuBar" || tool == "Menu") return createMenu(form);
-    const KindRecipe* recipe = recipeFor(tool);
+    const KindRecipe* recipe = findRecipe(kRecipes, tool);
     if (!recipe) return false;
 
     const bool dialog = tool == "Dialog";
-    if (dialog) putAwayShownDialog(form);
+    if (dialog) putAwayTestedDialog(form);
     Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
     const std::string name = form.nextDefaultName(prefix(recipe->longPrefix, recipe->shortPrefix),
                                                   workspace_.nameCounter);
@@ -243,13 +216,7 @@ bool CControlsEngine::createControl(Form& form, int x, int y, Control* target) {
         ui_.showError("Duplicate name");
         return false;
     }
-    if (dialog) {
-        auto& d = static_cast<TPTDialog&>(*control);
-        form.surface().bringChildToFront(&d);
-        d.setGridSpace(form.surface().gridSpace());
-        d.setGridVisible(form.surface().gridVisible());
-        form.setCurrentDialog(&d);
-    }
+    if (dialog) testPlacedDialog(form, static_cast<TPTDialog&>(*control));
     finishCreated(form, *control);
     return true;
 }

@@ -1,0 +1,7 @@
+#include "ptlib/TPTButton.h"
+
+namespace ornadeck {
+
+TPTButton::TPTButton() : Control(ClassId::PTButton) { setBoundsQuietly(0, 0, 40, 14); }
+
+} // namespace ornadeck

@@ -13,7 +13,6 @@
 #include "cclib/TCCPopUp.h"
 #include "cclib/TCCRadio.h"
 #include "cclib/TCCSwitch.h"
-#include "formfile/ItemListKeys.h"
 #include "formfile/SectionIo.h"
 #include "model/Form.h"
 
@@ -29,23 +28,11 @@ Alignment alignmentOfCode(int code) {
     return code == 1 ? Alignment::Center : code == 2 ? Alignment::Right : Alignment::Left;
 }
 
-SectionWriter head(IniFile& ini, const Control& c, std::string_view tag) {
-    SectionWriter w(ini, c.name());
-    w.text("Control", tag).text("Name", c.name());
-    return w;
-}
-
-// List kinds put their items first: the section is erased and begins with Count.
-SectionWriter listHead(IniFile& ini, const ItemsControl& c, std::string_view tag) {
-    writeItemList(ini, c.name(), c.items());
-    return head(ini, c, tag);
-}
-
 void writeOne(IniFile& ini, const Control& control) {
     switch (control.classId()) {
     case ClassId::CCButton: {
         const auto& c = static_cast<const TCCButton&>(control);
-        head(ini, c, "Button")
+        beginSection(ini, c, "Button")
             .text("Content", c.content())
             .number("Height", c.height())
             .number("Width", c.width())
@@ -60,7 +47,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCLabel: {
         const auto& c = static_cast<const TCCLabel&>(control);
-        head(ini, c, "Label")
+        beginSection(ini, c, "Label")
             .text("Content", c.content())
             .number("Width", c.width())
             .number("Left", c.left())
@@ -74,7 +61,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCCheckbox: {
         const auto& c = static_cast<const TCCCheckbox&>(control);
-        head(ini, c, "CheckBox")
+        beginSection(ini, c, "CheckBox")
             .text("Content", c.content())
             .number("Width", c.width())
             .number("Left", c.left())
@@ -86,7 +73,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCSwitch: {
         const auto& c = static_cast<const TCCSwitch&>(control);
-        head(ini, c, "Switch")
+        beginSection(ini, c, "Switch")
             .text("Content", c.content())
             .number("Height", c.height())
             .number("Width", c.width())
@@ -101,7 +88,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCEdit: {
         const auto& c = static_cast<const TCCEdit&>(control);
-        auto w = head(ini, c, c.isEditLine() ? "EditLine" : "Edit");
+        auto w = beginSection(ini, c, c.isEditLine() ? "EditLine" : "Edit");
         w.text("Content", c.content())
             .number("Width", c.width())
             .number("Left", c.left())
@@ -117,7 +104,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCListBox: {
         const auto& c = static_cast<const TCCListBox&>(control);
-        listHead(ini, c, "ListBox")
+        beginListSection(ini, c, "ListBox")
             .number("Width", c.width())
             .number("Left", c.left())
             .number("Top", c.top())
@@ -129,7 +116,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCDropDown: {
         const auto& c = static_cast<const TCCDropDown&>(control);
-        listHead(ini, c, "DropDown")
+        beginListSection(ini, c, "DropDown")
             .number("Width", c.width())
             .number("Left", c.left())
             .number("Top", c.top())
@@ -141,7 +128,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCRadio: {
         const auto& c = static_cast<const TCCRadio&>(control);
-        listHead(ini, c, "Radio")
+        beginListSection(ini, c, "Radio")
             .number("Width", c.width())
             .number("Left", c.left())
             .number("Top", c.top())
@@ -153,7 +140,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCPopUp: {
         const auto& c = static_cast<const TCCPopUp&>(control);
-        listHead(ini, c, "PopUp")
+        beginListSection(ini, c, "PopUp")
             .number("Width", c.width())
             .number("Left", c.left())
             .number("Top", c.top())
@@ -166,7 +153,7 @@ void writeOne(IniFile& ini, const Control& control) {
     }
     case ClassId::CCBitmap: {
         const auto& c = static_cast<const TCCBitmap&>(control);
-        head(ini, c, "Image")
+        beginSection(ini, c, "Image")
             .text("StringBits", c.stringBits())
             .number("Height", c.height())
             .number("Width", c.width())
@@ -194,10 +181,10 @@ void CControlsFormSections::writeControl(IniFile& ini, const Control& control) c
 
 void CControlsFormSections::writeWindowChildren(IniFile& ini, const Form& form) const {
     if (const auto* bar = static_cast<const TCCMenuBar*>(form.menuBar()))
-        head(ini, *bar, "MenuBar").number("Test", bar->test());
+        beginSection(ini, *bar, "MenuBar").number("Test", bar->test());
     for (const Control* m : form.menus()) {
         const auto& menu = static_cast<const TCCMenu&>(*m);
-        listHead(ini, menu, "Menu")
+        beginListSection(ini, menu, "Menu")
             .number("Width", menu.userWidth())
             .number("Left", menu.userLeft())
             .number("Test", menu.test())
@@ -214,18 +201,6 @@ namespace {
 
 using Reader = Status (*)(const SectionReader&, SectionReadContext&);
 
-// Places the control read; the status carries a refused name.
-Status place(SectionReadContext& ctx, std::unique_ptr<Control> c, const SectionReader& r,
-             std::string_view defaultName) {
-    Status status;
-    placeReadControl(ctx, std::move(c), r, defaultName, status);
-    return status;
-}
-
-void readItems(const SectionReader& r, ItemsControl& c) {
-    if (auto items = readItemList(r.ini(), r.section())) c.setItems(std::move(*items));
-}
-
 Status readButton(const SectionReader& r, SectionReadContext& ctx) {
     auto c = std::make_unique<TCCButton>();
     c->setContent(r.text("Content", "Button"));
@@ -235,7 +210,7 @@ Status readButton(const SectionReader& r, SectionReadContext& ctx) {
     r.font(*c);
     c->setLine(r.number("Line", 1));
     c->setShowForm(r.text("ShowForm", "(None)"));
-    return place(ctx, std::move(c), r, "Button");
+    return placeRead(ctx, std::move(c), r, "Button");
 }
 
 template <class T> void readTextLine(const SectionReader& r, T& c, std::string_view content) {
@@ -250,7 +225,7 @@ Status readLabel(const SectionReader& r, SectionReadContext& ctx) {
     auto c = std::make_unique<TCCLabel>();
     readTextLine(r, *c, "Label");
     c->setAlignment(alignmentOfCode(r.number("Alignment", 0)));
-    return place(ctx, std::move(c), r, "Label");
+    return placeRead(ctx, std::move(c), r, "Label");
 }
 
 Status readEdit(const SectionReader& r, SectionReadContext& ctx) {
@@ -259,14 +234,14 @@ Status readEdit(const SectionReader& r, SectionReadContext& ctx) {
     c->setAlignment(alignmentOfCode(r.number("Alignment", 0)));
     c->setTopic(r.text("Topic", "Topic"));
     c->setTag(0);
-    return place(ctx, std::move(c), r, "Edit");
+    return placeRead(ctx, std::move(c), r, "Edit");
 }
 
 Status readEditLine(const SectionReader& r, SectionReadContext& ctx) {
     auto c = std::make_unique<TCCEdit>();
     readTextLine(r, *c, "Edit");
     c->setTag(TCCEdit::kEditLineTag);
-    return place(ctx, std::move(c), r, "EditLine");
+    return placeRead(ctx, std::move(c), r, "EditLine");
 }
 
 Status readCheckBox(const SectionReader& r, SectionReadContext& ctx) {
@@ -275,7 +250,7 @@ Status readCheckBox(const SectionReader& r, SectionReadContext& ctx) {
     c->setBounds(r.number("Left", 10), r.number("Top", 10), r.number("Width", 34), c->height());
     r.font(*c);
     c->setState(r.number("State", 0));
-    return place(ctx, std::move(c), r, "CheckBox");
+    return placeRead(ctx, std::move(c), r, "CheckBox");
 }
 
 Status readSwitch(const SectionReader& r, SectionReadContext& ctx) {
@@ -287,7 +262,7 @@ Status readSwitch(const SectionReader& r, SectionReadContext& ctx) {
     c->setRadius(r.number("Edge", 0));
     c->setLine(r.number("Line", 1));
     c->setState(r.number("State", 0));
-    return place(ctx, std::move(c), r, "Switch");
+    return placeRead(ctx, std::move(c), r, "Switch");
 }
 
 Status readListBox(const SectionReader& r, SectionReadContext& ctx) {
@@ -297,7 +272,7 @@ Status readListBox(const SectionReader& r, SectionReadContext& ctx) {
     c->setSelectedItem(r.number("SelectedItem", 0));
     r.font(*c);
     readItems(r, *c);
-    return place(ctx, std::move(c), r, "ListBox");
+    return placeRead(ctx, std::move(c), r, "ListBox");
 }
 
 Status readDropDown(const SectionReader& r, SectionReadContext& ctx) {
@@ -307,7 +282,7 @@ Status readDropDown(const SectionReader& r, SectionReadContext& ctx) {
     c->setSelectedItem(r.number("SelectedItem", 0));
     c->setTestItems(r.number("TestItems", 0));
     readItems(r, *c);
-    return place(ctx, std::move(c), r, "Drop");
+    return placeRead(ctx, std::move(c), r, "Drop");
 }
 
 Status readRadio(const SectionReader& r, SectionReadContext& ctx) {
@@ -317,7 +292,7 @@ Status readRadio(const SectionReader& r, SectionReadContext& ctx) {
     c->setSelectedItem(r.number("SelectedItem", 0));
     r.font(*c);
     readItems(r, *c);
-    return place(ctx, std::move(c), r, "Radio");
+    return placeRead(ctx, std::move(c), r, "Radio");
 }
 
 Status readPopUp(const SectionReader& r, SectionReadContext& ctx) {
@@ -328,7 +303,7 @@ Status readPopUp(const SectionReader& r, SectionReadContext& ctx) {
     r.font(*c);
     c->setTest(r.number("Test", 0));
     readItems(r, *c);
-    return place(ctx, std::move(c), r, "PopUp");
+    return placeRead(ctx, std::move(c), r, "PopUp");
 }
 
 Status readImage(const SectionReader& r, SectionReadContext& ctx) {
@@ -337,7 +312,7 @@ Status readImage(const SectionReader& r, SectionReadContext& ctx) {
     c->setBounds(r.number("Left", 10), r.number("Top", 10), r.number("Width", 34),
                  r.number("Height", 14));
     c->setTag(r.number("Clickable", 1));
-    return place(ctx, std::move(c), r, "Image");
+    return placeRead(ctx, std::move(c), r, "Image");
 }
 
 Status readDialog(const SectionReader& r, SectionReadContext& ctx) {

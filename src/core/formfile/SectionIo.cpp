@@ -2,7 +2,9 @@
 
 #include "engine/Engine.h"
 #include "formfile/FormSections.h"
+#include "formfile/ItemListKeys.h"
 #include "model/Form.h"
+#include "model/ItemsControl.h"
 #include "model/Workspace.h"
 #include "ptlib/TPTDialog.h"
 
@@ -39,11 +41,32 @@ Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> 
                             status);
 }
 
+SectionWriter beginSection(IniFile& ini, const Control& control, std::string_view tag) {
+    SectionWriter w(ini, control.name());
+    w.text("Control", tag).text("Name", control.name());
+    return w;
+}
+
+SectionWriter beginListSection(IniFile& ini, const ItemsControl& control, std::string_view tag) {
+    writeItemList(ini, control.name(), control.items());
+    return beginSection(ini, control, tag);
+}
+
+void readItems(const SectionReader& reader, ItemsControl& control) {
+    if (auto items = readItemList(reader.ini(), reader.section()))
+        control.setItems(std::move(*items));
+}
+
+Status placeRead(SectionReadContext& context, std::unique_ptr<Control> control,
+                 const SectionReader& reader, std::string_view defaultName) {
+    Status status;
+    placeReadControl(context, std::move(control), reader, defaultName, status);
+    return status;
+}
+
 void writeDialogSection(IniFile& ini, const Control& control, std::string_view titleKey) {
     const auto& dialog = static_cast<const TPTDialog&>(control);
-    SectionWriter(ini, dialog.name())
-        .text("Control", "Dialog")
-        .text("Name", dialog.name())
+    beginSection(ini, dialog, "Dialog")
         .text(titleKey, dialog.title())
         .number("Height", dialog.height())
         .number("Width", dialog.width())

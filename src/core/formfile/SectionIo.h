@@ -11,6 +11,7 @@
 namespace ornadeck {
 
 struct SectionReadContext;
+class ItemsControl;
 
 // Writes the keys of one control section in the order they are called.
 class SectionWriter {
@@ -59,6 +60,16 @@ Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> 
 Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> control,
                           const SectionReader& reader, std::string_view defaultName,
                           Status& status);
+
+// Starts a control's section with Control and Name; a list kind's section is erased and
+// starts with its items.
+SectionWriter beginSection(IniFile& ini, const Control& control, std::string_view tag);
+SectionWriter beginListSection(IniFile& ini, const ItemsControl& control, std::string_view tag);
+// Replaces the control's items when the section stores a list.
+void readItems(const SectionReader& reader, ItemsControl& control);
+// placeReadControl for a control of the surface or a dialog, giving only the status.
+Status placeRead(SectionReadContext& context, std::unique_ptr<Control> control,
+                 const SectionReader& reader, std::string_view defaultName);
 
 // The dialog section both libraries share; `titleKey` is "Content" or "Title".
 void writeDialogSection(IniFile& ini, const Control& dialog, std::string_view titleKey);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "formfile/FormSections.h"
+
+namespace ornadeck {
+
+// The sections of PToolboxLib controls in a form file.
+class PToolboxFormSections final : public FormSections {
+  public:
+    Library library() const override { return Library::PToolboxLib; }
+    void writeControl(IniFile& ini, const Control& control) const override;
+    Status readSection(const IniFile& ini, const std::string& section,
+                       SectionReadContext& context) const override;
+};
+
+} // namespace ornadeck

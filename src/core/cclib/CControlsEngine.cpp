@@ -14,7 +14,6 @@
 #include "cclib/TCCRadio.h"
 #include "cclib/TCCSwitch.h"
 #include "engine/KindRecipe.h"
-#include "engine/TestedDialog.h"
 #include "model/Form.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
@@ -187,38 +186,13 @@ void CControlsEngine::beforeShow(Form& form, Control& control) {
     if (menu.test() == 0) openMenu(form, menu, false);
 }
 
-std::string_view CControlsEngine::prefix(std::string_view longPrefix,
-                                         std::string_view shortPrefix) const {
-    return workspace_.shortNames ? shortPrefix : longPrefix;
-}
+std::span<const KindRecipe> CControlsEngine::recipes() const { return kRecipes; }
 
-bool CControlsEngine::createControl(Form& form, int x, int y, Control* target) {
-    const std::string tool = workspace_.tool;
-    if (tool.empty()) return false;
-    // One press of a tool places one control.
-    clearSelection(form);
-    workspace_.tool.clear();
-    // The menu tool places a menu, and the bar with the first one.
+// The menu tool places a menu, and the bar with the first one.
+bool CControlsEngine::placeTool(Form& form, const std::string& tool, int x, int y,
+                                Control* target) {
     if (tool == "MenuBar" || tool == "Menu") return createMenu(form);
-    const KindRecipe* recipe = findRecipe(kRecipes, tool);
-    if (!recipe) return false;
-
-    const bool dialog = tool == "Dialog";
-    if (dialog) putAwayTestedDialog(form);
-    Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
-    const std::string name = form.nextDefaultName(prefix(recipe->longPrefix, recipe->shortPrefix),
-                                                  workspace_.nameCounter);
-    std::unique_ptr<Control> made = recipe->make(name, x, y);
-    made->setColor(workspace_.surfaceColor);
-    Status status;
-    Control* control = form.add(std::move(made), parent, name, status);
-    if (!control) {
-        ui_.showError("Duplicate name");
-        return false;
-    }
-    if (dialog) testPlacedDialog(form, static_cast<TPTDialog&>(*control));
-    finishCreated(form, *control);
-    return true;
+    return Engine::placeTool(form, tool, x, y, target);
 }
 
 bool CControlsEngine::createMenu(Form& form) {

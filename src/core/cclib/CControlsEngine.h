@@ -13,16 +13,17 @@ class CControlsEngine final : public Engine {
 
     Library library() const override { return Library::CControls; }
     std::string_view kindTag(const Control& control) const override;
-    bool createControl(Form& form, int x, int y, Control* target) override;
 
   protected:
+    std::span<const KindRecipe> recipes() const override;
+    std::string_view nameClashMessage() const override { return "Duplicate name"; }
+    bool placeTool(Form& form, const std::string& tool, int x, int y, Control* target) override;
     const PropertyTable* propertiesOf(const Control& control) const override;
     bool hasEditableItems(const Control& control) const override;
     void beforeShow(Form& form, Control& control) override;
 
   private:
     bool createMenu(Form& form);
-    std::string_view prefix(std::string_view longPrefix, std::string_view shortPrefix) const;
 };
 
 } // namespace ornadeck

@@ -1,10 +1,12 @@
 #include "engine/Engine.h"
 
+#include "engine/TestedDialog.h"
 #include "model/Control.h"
 #include "model/Form.h"
 #include "model/ItemsControl.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
+#include "ptlib/TPTDialog.h"
 
 #include <algorithm>
 
@@ -125,6 +127,41 @@ void Engine::destroyControl(Form& form, Control* control) {
         workspace_.selected = Selection{&form, nullptr};
     form.destroy(control);
     rebuildComponentList(form);
+}
+
+bool Engine::createControl(Form& form, int x, int y, Control* target) {
+    const std::string tool = workspace_.tool;
+    if (tool.empty()) return false;
+    clearSelection(form);
+    workspace_.tool.clear();
+    return placeTool(form, tool, x, y, target);
+}
+
+bool Engine::placeTool(Form& form, const std::string& tool, int x, int y, Control* target) {
+    const KindRecipe* recipe = findRecipe(recipes(), tool);
+    if (!recipe) return false;
+    const bool dialog = tool == "Dialog";
+    if (dialog) putAwayTestedDialog(form);
+    Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
+    const std::string name = form.nextDefaultName(prefix(recipe->longPrefix, recipe->shortPrefix),
+                                                  workspace_.nameCounter);
+    std::unique_ptr<Control> made = recipe->make(name, x, y);
+    made->setColor(workspace_.surfaceColor);
+    // Default names skip only controls, so a dialog the user renamed can still clash; the
+    // half-made control is then dropped rather than left nameless on the form.
+    Status status;
+    Control* control = form.add(std::move(made), parent, name, status);
+    if (!control) {
+        ui_.showError(std::string(nameClashMessage()));
+        return false;
+    }
+    if (dialog) testPlacedDialog(form, static_cast<TPTDialog&>(*control));
+    finishCreated(form, *control);
+    return true;
+}
+
+std::string_view Engine::prefix(std::string_view longPrefix, std::string_view shortPrefix) const {
+    return workspace_.shortNames ? shortPrefix : longPrefix;
 }
 
 void Engine::finishCreated(Form& form, Control& control) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/KindRecipe.h"
 #include "engine/PropertyTable.h"
 #include "model/Library.h"
 #include "model/Status.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,8 +34,8 @@ class Engine {
     // The kind tag of a control of this library, empty for any other object.
     virtual std::string_view kindTag(const Control& control) const = 0;
     // Places a control of the chosen tool's kind at (x, y) of `target` (the surface or a
-    // dialog). Returns whether a control was made.
-    virtual bool createControl(Form& form, int x, int y, Control* target) = 0;
+    // dialog). Returns whether a control was made. One press of a tool places one control.
+    bool createControl(Form& form, int x, int y, Control* target);
 
     // The inspector's rows for a control, or for the form itself when `control` is null.
     std::vector<std::string_view> propertyNames(const Control* control) const;
@@ -56,6 +58,13 @@ class Engine {
     bool editItems();
 
   protected:
+    // The kinds the toolbar places, and the message when a default name clashes.
+    virtual std::span<const KindRecipe> recipes() const = 0;
+    virtual std::string_view nameClashMessage() const = 0;
+    // Places the tool's control; a library with tools beyond its recipes extends this.
+    virtual bool placeTool(Form& form, const std::string& tool, int x, int y, Control* target);
+    std::string_view prefix(std::string_view longPrefix, std::string_view shortPrefix) const;
+
     virtual const PropertyTable* propertiesOf(const Control& control) const = 0;
     virtual bool hasEditableItems(const Control& control) const = 0;
     // A chance to prepare a control before the inspector shows it.

@@ -5,7 +5,6 @@
 #include "cclib/TCCRadio.h"
 #include "cclib/TCCSwitch.h"
 #include "engine/KindRecipe.h"
-#include "engine/TestedDialog.h"
 #include "model/Form.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
@@ -168,33 +167,6 @@ bool PToolboxEngine::hasEditableItems(const Control& control) const {
     return control.classId() == ClassId::PTList || control.classId() == ClassId::CCRadio;
 }
 
-bool PToolboxEngine::createControl(Form& form, int x, int y, Control* target) {
-    const std::string tool = workspace_.tool;
-    if (tool.empty()) return false;
-    clearSelection(form);
-    // One press of a tool places one control.
-    workspace_.tool.clear();
-    const KindRecipe* recipe = findRecipe(kRecipes, tool);
-    if (!recipe) return false;
-
-    const bool dialog = tool == "Dialog";
-    if (dialog) putAwayTestedDialog(form);
-    Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
-    const std::string name = form.nextDefaultName(
-        workspace_.shortNames ? recipe->shortPrefix : recipe->longPrefix, workspace_.nameCounter);
-    std::unique_ptr<Control> made = recipe->make(name, x, y);
-    made->setColor(workspace_.surfaceColor);
-    // The default names skip only controls, so a dialog the user renamed can still clash;
-    // the half-made control is then dropped rather than left nameless on the form.
-    Status status;
-    Control* control = form.add(std::move(made), parent, name, status);
-    if (!control) {
-        ui_.showError("Duplicate contol name");
-        return false;
-    }
-    if (dialog) testPlacedDialog(form, static_cast<TPTDialog&>(*control));
-    finishCreated(form, *control);
-    return true;
-}
+std::span<const KindRecipe> PToolboxEngine::recipes() const { return kRecipes; }
 
 } // namespace ornadeck

@@ -2,6 +2,6 @@
 
 namespace ornadeck {
 
-TPTButton::TPTButton() : Control(ClassId::PTButton) { setBoundsQuietly(0, 0, 40, 14); }
+TPTButton::TPTButton() : DoubleFramedControl(ClassId::PTButton) { setBoundsQuietly(0, 0, 40, 14); }
 
 } // namespace ornadeck

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Control.h"
+#include "ptlib/DoubleFramedControl.h"
 
 #include <string>
 
@@ -8,18 +8,12 @@ namespace ornadeck {
 
 // A PToolboxLib button, framed by two pixels. Its fields are plain: nothing about its size
 // depends on them.
-class TPTButton final : public Control {
+class TPTButton final : public DoubleFramedControl {
   public:
     enum Frame { kStandard = 0, kBold = 1, kSquare = 2, kNoFrame = 3 };
     enum Type { kStandardType = 0, kRepeat = 1 };
 
     TPTButton();
-
-    int userLeft() const override { return left() + 2; }
-    int userTop() const override { return top() + 2; }
-    int userWidth() const override { return width() - 4; }
-    int userHeight() const override { return height() - 4; }
-
     const std::string& text() const { return text_; }
     void setText(std::string v) { text_ = std::move(v); }
     int frame() const { return frame_; }
@@ -28,12 +22,6 @@ class TPTButton final : public Control {
     void setButtonType(int v) { buttonType_ = v; }
     const std::string& showForm() const { return showForm_; }
     void setShowForm(std::string v) { showForm_ = std::move(v); }
-
-  protected:
-    void placeUserLeft(int v) override { setLeft(v - 2); }
-    void placeUserTop(int v) override { setTop(v - 2); }
-    void placeUserWidth(int v) override { setWidth(v + 4); }
-    void placeUserHeight(int v) override { setHeight(v + 4); }
 
   private:
     std::string text_ = "Button";

@@ -2,7 +2,9 @@
 
 namespace ornadeck {
 
-TPTDialog::TPTDialog() : Control(ClassId::PTDialog) { setBoundsQuietly(0, 0, 160, 160); }
+TPTDialog::TPTDialog() : DoubleFramedControl(ClassId::PTDialog) {
+    setBoundsQuietly(0, 0, 160, 160);
+}
 
 void TPTDialog::setTitle(std::string v) {
     title_ = std::move(v);

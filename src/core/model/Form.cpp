@@ -9,13 +9,19 @@
 namespace ornadeck {
 
 Form::Form(std::string name, const TextMetrics* metrics)
-    : name_(std::move(name)), metrics_(metrics ? metrics : &FallbackTextMetrics::instance()),
+    : name_(std::move(name)), caption_(name_ + ".ozf"),
+      metrics_(metrics ? metrics : &FallbackTextMetrics::instance()),
       surface_(std::make_unique<TCCForm>()) {
     surface_->name_ = "panScreen";
     surface_->owner_ = this;
 }
 
 Form::~Form() = default;
+
+void Form::setFilePath(std::filesystem::path p) {
+    filePath_ = std::move(p);
+    caption_ = filePath_.filename().string();
+}
 
 void Form::setWindowPosition(int left, int top) {
     windowLeft_ = left;

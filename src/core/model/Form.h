@@ -39,7 +39,10 @@ class Form {
     const std::string& name() const { return name_; }
     void setName(std::string name) { name_ = std::move(name); }
     const std::filesystem::path& filePath() const { return filePath_; }
-    void setFilePath(std::filesystem::path p) { filePath_ = std::move(p); }
+    // Also sets the caption to the file's name, as a saved or loaded form shows.
+    void setFilePath(std::filesystem::path p);
+    // The designer window's caption: the form file's name, or the form name + ".ozf".
+    const std::string& caption() const { return caption_; }
     // Position of the designer window in the main window's client area.
     int windowLeft() const { return windowLeft_; }
     int windowTop() const { return windowTop_; }
@@ -98,6 +101,7 @@ class Form {
 
     std::string name_;
     std::filesystem::path filePath_;
+    std::string caption_;
     int windowLeft_ = 0, windowTop_ = 0;
     const TextMetrics* metrics_;
     std::unique_ptr<TCCForm> surface_;

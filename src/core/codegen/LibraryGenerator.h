@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ornadeck {
+
+class Form;
+
+using Lines = std::vector<std::string>;
+// The forms to generate, in the one order every text follows.
+using FormList = std::vector<const Form*>;
+
+// One library's code: four texts, each appended to a line list the caller gives.
+class LibraryGenerator {
+  public:
+    virtual ~LibraryGenerator() = default;
+
+    virtual void generateMain(Lines& out, const FormList& forms, const Form& first) const = 0;
+    // `memos`: the texts are for Palm memos and start with their memo title line.
+    virtual void generateForms(Lines& out, bool memos, const FormList& forms,
+                               std::string_view project) const = 0;
+    virtual void generateEvents(Lines& out, bool memos, const FormList& forms,
+                                std::string_view project) const = 0;
+    virtual void generateHeader(Lines& out, bool memos, const FormList& forms,
+                                std::string_view project) const = 0;
+};
+
+} // namespace ornadeck

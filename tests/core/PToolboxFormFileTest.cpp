@@ -116,3 +116,42 @@ TEST_F(PToolboxFormFile, DuplicateNameStopsTheLoad) {
 
 } // namespace
 } // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// A section holding nothing but its kind and name reads each key's default.
+TEST_F(PToolboxFormFile, BareSectionsTakeEachKindsDefaults) {
+    struct Case {
+        const char* kind;
+        int left, top, width, height;
+        const char* row;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"Button", 5, 18, 46, 17, "Text", "Button"},
+        {"Push", 10, 10, 34, 14, "GroupNumber", "0"},
+        {"CheckBox", 10, 10, 34, 15, "State", "False"},
+        {"PopTrigger", 10, 18, 34, 15, "Text", "PopTr"},
+        {"Field", 10, 18, 34, 15, "MaxChars", "20"},
+        {"GSI", 150, 150, 8, 9, "Left", "150"},
+        {"Bitmap", 10, 18, 20, 20, "Bitmap", "(Bitmap)"},
+        {"Radio", 10, 10, 34, 15, "GroupNumber", "1"},
+        {"List", 10, 10, 34, 25, "Trigger", "(None)"},
+        {"Dialog", 5, 60, 152, 80, "Test", "No"},
+    };
+    for (const Case& c : cases) {
+        auto loaded = load(std::string("[FORM]\n[x]\nControl=") + c.kind + "\nName=X\n");
+        ASSERT_TRUE(loaded->status.ok()) << c.kind;
+        Control* x = loaded->form.findByName("X");
+        ASSERT_NE(x, nullptr) << c.kind;
+        EXPECT_EQ(x->left(), c.left) << c.kind;
+        EXPECT_EQ(x->top(), c.top) << c.kind;
+        EXPECT_EQ(x->width(), c.width) << c.kind;
+        EXPECT_EQ(x->height(), c.height) << c.kind;
+        EXPECT_EQ(loaded->engine.getProperty(loaded->form, x, c.row), c.value) << c.kind;
+    }
+}
+
+} // namespace
+} // namespace ornadeck

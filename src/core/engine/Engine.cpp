@@ -142,7 +142,9 @@ bool Engine::placeTool(Form& form, const std::string& tool, int x, int y, Contro
     if (!recipe) return false;
     const bool dialog = tool == "Dialog";
     if (dialog) putAwayTestedDialog(form);
-    Control* parent = target && target->isDialog() && !dialog ? target : &form.surface();
+    // Only a dialog of this very form can take the new control.
+    const bool inDialog = target && target->isDialog() && !dialog && target->owner() == &form;
+    Control* parent = inDialog ? target : &form.surface();
     const std::string name = form.nextDefaultName(prefix(recipe->longPrefix, recipe->shortPrefix),
                                                   workspace_.nameCounter);
     std::unique_ptr<Control> made = recipe->make(name, x, y);

@@ -64,10 +64,13 @@ constexpr std::array<std::pair<std::string_view, Color>, 47> kColorNames{{
     {"clInfoBk", kSystem + 24},
 }};
 
+// Blanks and control characters both count as space around a field.
+bool isSpace(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+    while (!s.empty() && isSpace(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+    while (!s.empty() && isSpace(s.back()))
         s.remove_suffix(1);
     return s;
 }

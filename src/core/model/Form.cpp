@@ -55,11 +55,8 @@ std::vector<Control*> Form::menus() const {
 bool Form::isNameTaken(std::string_view name, const Control* except) const {
     for (auto fixed : kFixedNames)
         if (sameName(fixed, name)) return true;
-    bool taken = false;
-    forEachControl([&](Control& c) {
-        if (&c != except && sameName(c.name(), name)) taken = true;
-    });
-    return taken;
+    if (!names_.contains(lowerAscii(name))) return false;
+    return !except || !sameName(except->name(), name);
 }
 
 Status Form::checkName(std::string_view name, const Control* self) const {
@@ -74,7 +71,11 @@ Status Form::checkName(std::string_view name, const Control* self) const {
 
 Status Form::rename(Control& control, std::string name) {
     Status s = checkName(name, &control);
-    if (s) control.name_ = std::move(name);
+    if (s) {
+        names_.erase(lowerAscii(control.name_));
+        names_.insert(lowerAscii(name));
+        control.name_ = std::move(name);
+    }
     return s;
 }
 
@@ -101,6 +102,7 @@ Control* Form::add(std::unique_ptr<Control> control, Control* parent, std::strin
     // Dialogs hold no dialogs, and only the surface and dialogs hold controls.
     if (parent && (control->isDialog() || (!parent->isDialog() && parent != surface_.get())))
         parent = surface_.get();
+    names_.insert(lowerAscii(name));
     control->name_ = std::move(name);
     control->owner_ = this;
     control->parent_ = parent;
@@ -138,6 +140,9 @@ void Form::destroy(Control* control) {
     if (currentDialog_ && gone(currentDialog_)) currentDialog_ = nullptr;
     std::erase_if(components_,
                   [&](const ComponentEntry& e) { return e.control && gone(e.control); });
+    names_.erase(lowerAscii(control->name()));
+    for (const auto& child : control->children())
+        names_.erase(lowerAscii(child->name()));
     detach(*control); // the returned owner frees it and its children here
 }
 

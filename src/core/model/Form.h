@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace ornadeck {
@@ -43,6 +44,9 @@ class Form {
     void setFilePath(std::filesystem::path p);
     // The designer window's caption: the form file's name, or the form name + ".ozf".
     const std::string& caption() const { return caption_; }
+    // A closed designer window is hidden, not destroyed: its form stays in memory.
+    bool visible() const { return visible_; }
+    void setVisible(bool v) { visible_ = v; }
     // Position of the designer window in the main window's client area.
     int windowLeft() const { return windowLeft_; }
     int windowTop() const { return windowTop_; }
@@ -103,11 +107,14 @@ class Form {
     std::filesystem::path filePath_;
     std::string caption_;
     int windowLeft_ = 0, windowTop_ = 0;
+    bool visible_ = true;
     const TextMetrics* metrics_;
     std::unique_ptr<TCCForm> surface_;
     std::vector<std::unique_ptr<Control>> windowChildren_;
     TPTDialog* currentDialog_ = nullptr;
     std::vector<ComponentEntry> components_;
+    // Lower-cased names of every control, so a name check costs the same on any form size.
+    std::unordered_set<std::string> names_;
 };
 
 } // namespace ornadeck

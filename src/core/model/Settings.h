@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/IniFile.h"
+#include "model/Library.h"
+#include "model/Status.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ornadeck {
+
+// The program's own settings, kept in options.ini beside the program. Sections this class
+// does not know (the toolbar layout the desktop writes) are kept as they were read.
+class Settings {
+  public:
+    static constexpr std::size_t kRecentLimit = 10;
+
+    // A missing or unreadable file gives the defaults.
+    static Settings load(const std::filesystem::path& path);
+    Status save(const std::filesystem::path& path);
+
+    Library library = Library::PToolboxLib;
+    bool grid = true;
+    bool shortNames = false;
+    bool formWhite = false;
+    std::string ccontrolsPath;
+
+    // Recent projects, newest first.
+    const std::vector<std::string>& recent() const { return recent_; }
+    void addRecent(const std::string& path);
+
+    // The rest of the file, for sections others own (the desktop's toolbars).
+    IniFile& ini() { return ini_; }
+
+  private:
+    IniFile ini_;
+    std::vector<std::string> recent_;
+};
+
+} // namespace ornadeck

@@ -1,0 +1,65 @@
+#include "model/Settings.h"
+
+#include <gtest/gtest.h>
+
+namespace ornadeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ornadeck-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        path = fs::path(pattern) / "options.ini";
+    }
+    void TearDown() override { fs::remove_all(path.parent_path()); }
+    fs::path path;
+};
+
+TEST_F(SettingsTest, FreshInstallationDefaults) {
+    const Settings s = Settings::load(path);
+    EXPECT_EQ(s.library, Library::PToolboxLib);
+    EXPECT_TRUE(s.grid);
+    EXPECT_FALSE(s.shortNames);
+    EXPECT_TRUE(s.recent().empty());
+}
+
+TEST_F(SettingsTest, RoundTripKeepsOtherSectionsAndOnlyOneMeansOn) {
+    {
+        IniFile ini;
+        ini.writeString("tbFile", "Visible", "1");
+        ini.writeString("General", "Grid", "2");
+        ini.writeString("General", "Lib", "junk");
+        ASSERT_TRUE(ini.save(path).ok());
+    }
+    Settings s = Settings::load(path);
+    EXPECT_FALSE(s.grid); // only 1 counts as on
+    EXPECT_EQ(s.library, Library::PToolboxLib);
+    s.library = Library::CControls;
+    s.shortNames = true;
+    ASSERT_TRUE(s.save(path).ok());
+    const Settings again = Settings::load(path);
+    EXPECT_EQ(again.library, Library::CControls);
+    EXPECT_TRUE(again.shortNames);
+    IniFile raw;
+    ASSERT_TRUE(raw.load(path).ok());
+    EXPECT_EQ(raw.readString("tbFile", "Visible", ""), "1");
+}
+
+TEST_F(SettingsTest, RecentListKeepsTenNewestFirstWithoutRepeats) {
+    Settings s = Settings::load(path);
+    for (int i = 0; i < 11; ++i)
+        s.addRecent("/p/project" + std::to_string(i) + ".ozp");
+    s.addRecent("/p/project5.ozp");
+    ASSERT_EQ(s.recent().size(), 10u);
+    EXPECT_EQ(s.recent().front(), "/p/project5.ozp");
+    EXPECT_EQ(s.recent()[1], "/p/project10.ozp");
+    EXPECT_EQ(std::count(s.recent().begin(), s.recent().end(), "/p/project0.ozp"), 0);
+    ASSERT_TRUE(s.save(path).ok());
+    EXPECT_EQ(Settings::load(path).recent(), s.recent());
+}
+
+} // namespace
+} // namespace ornadeck

@@ -17,7 +17,8 @@ class LibraryGenerator {
   public:
     virtual ~LibraryGenerator() = default;
 
-    virtual void generateMain(Lines& out, const FormList& forms, const Form& first) const = 0;
+    virtual void generateMain(Lines& out, const FormList& forms, const Form& first,
+                              std::string_view project) const = 0;
     // `memos`: the texts are for Palm memos and start with their memo title line.
     virtual void generateForms(Lines& out, bool memos, const FormList& forms,
                                std::string_view project) const = 0;

@@ -17,6 +17,9 @@ class FakeUi : public Ui {
     std::optional<std::vector<std::string>> editedItems;
     std::vector<std::string> itemsShown;
     std::deque<std::optional<std::filesystem::path>> files;
+    // The new-project window's answer: a library, or nullopt for Cancel.
+    std::optional<Library> library;
+    std::optional<Library> libraryProposed;
 
     Answer ask(const Message& message) override {
         messages.push_back(message);
@@ -39,6 +42,11 @@ class FakeUi : public Ui {
     std::optional<std::filesystem::path> chooseSaveFile(const std::string&, const std::string&,
                                                         const std::filesystem::path&) override {
         return nextFile();
+    }
+
+    std::optional<Library> chooseLibrary(Library proposed) override {
+        libraryProposed = proposed;
+        return library;
     }
 
     std::string lastText() const { return messages.empty() ? "" : messages.back().text; }

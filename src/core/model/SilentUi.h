@@ -14,6 +14,7 @@ class SilentUi final : public Ui {
                                                         const std::string&) override {
         return std::nullopt;
     }
+    std::optional<Library> chooseLibrary(Library) override { return std::nullopt; }
     std::optional<std::filesystem::path> chooseSaveFile(const std::string&, const std::string&,
                                                         const std::filesystem::path&) override {
         return std::nullopt;

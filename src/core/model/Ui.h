@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Library.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,6 +35,9 @@ class Ui {
     virtual std::optional<std::filesystem::path>
     chooseSaveFile(const std::string& caption, const std::string& filter,
                    const std::filesystem::path& suggested) = 0;
+
+    // The new-project window: the library for a new project, proposing `proposed`.
+    virtual std::optional<Library> chooseLibrary(Library proposed) = 0;
 
     void showError(const std::string& text) {
         ask({text, "Error", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});

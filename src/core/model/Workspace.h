@@ -21,19 +21,49 @@ struct Selection {
     bool isForm() const { return form != nullptr && control == nullptr; }
 };
 
-// Program-wide design state shared by the engines and windows.
+// Where a tool window stands and whether it is shown.
+struct ToolWindowState {
+    bool shown = false;
+    int left = 0;
+    int top = 0;
+};
+
+// Program-wide design state shared by the engines, the commands and the windows.
 struct Workspace {
+    Workspace();
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
     Library library = Library::CControls;
     // Never reset while the program runs, so numbers in default names keep rising.
     int nameCounter = 0;
     int formCounter = 0;
     bool shortNames = false;
+    bool gridMode = false;
     Color surfaceColor = kWhite;
     // Kind tag of the tool chosen on the control toolbar; empty for the pointer.
     std::string tool;
     Selection selected;
     // The inspector row the user is on; showing a closed menu opens it unless this is "Test".
     std::string inspectorRow;
+
+    // The open project: an empty name means none is open.
+    std::string projectName;
+    std::string projectPath;
+    std::string caption = "Ornadeck 1.1";
+    bool generateEnabled = false;
+    ToolWindowState inspector;
+    ToolWindowState zoom;
+
+    // Designer windows in window-list order, the most recently activated first.
+    std::vector<std::unique_ptr<Form>> forms;
+    Form* activeForm = nullptr;
+
+    bool projectOpen() const { return !projectName.empty(); }
+    // Moves a form to the front of the window list and makes it the active one.
+    void activate(Form& form);
+    Form* findFormByPath(const std::string& path) const;
 };
 
 } // namespace ornadeck

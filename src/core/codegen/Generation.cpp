@@ -1,0 +1,124 @@
+#include "codegen/Generation.h"
+
+#include "model/AtomicFile.h"
+#include "model/Form.h"
+#include "model/Names.h"
+#include "model/Ui.h"
+
+namespace ornadeck {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string directive(std::string_view name, std::string_view value) {
+    return std::string(name) + " \"" + std::string(value) + "\";";
+}
+
+const Form& firstFormOf(const FormList& forms, const std::string& name) {
+    for (const Form* f : forms)
+        if (f->name() == name) return *f;
+    return *forms.front();
+}
+
+// Copies an icon's picture beside the code; the generate window hands over bitmap files.
+Status copyIcon(const fs::path& from, const fs::path& to) {
+    std::string bytes;
+    if (Status s = readFileBytes(from, bytes); !s) return s;
+    return writeFileAtomically(to, bytes);
+}
+
+// The library's source may be spelled in any case ("Fctl.h" is what the code includes), and
+// this file system tells cases apart.
+bool hasFileIgnoringCase(const fs::path& directory, std::string_view name) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(directory, ec))
+        if (sameName(entry.path().filename().string(), name)) return true;
+    return false;
+}
+
+} // namespace
+
+GeneratedTexts generateTexts(const LibraryGenerator& generator, const GenerationSettings& settings,
+                             const FormList& forms, const std::string& project) {
+    GeneratedTexts t;
+    if (settings.memos) {
+        t.main.push_back("//Main " + project + ".pc");
+    } else {
+        t.main.push_back(directive("@cid", settings.creatorId));
+        t.main.push_back(directive("@name", settings.appName));
+        t.main.push_back(directive("@dbname", settings.appDb));
+        t.main.push_back(directive("@ver", settings.version));
+        for (std::size_t i = 0; i < kIconSlots.size(); ++i)
+            if (!settings.icons[i].empty())
+                t.main.push_back(directive(kIconSlots[i].directive, kIconSlots[i].fileName));
+    }
+    generator.generateMain(t.main, forms, firstFormOf(forms, settings.firstForm), project);
+    generator.generateForms(t.forms, settings.memos, forms, project);
+    generator.generateEvents(t.events, settings.memos, forms, project);
+    generator.generateHeader(t.header, settings.memos, forms, project);
+    return t;
+}
+
+std::array<std::string, 4> generatedFileNames(const std::string& project) {
+    return {project + ".pc", project + "Forms.pc", project + "Events.pc", project + ".h"};
+}
+
+std::string joinCrLf(const Lines& lines) {
+    std::size_t size = 0;
+    for (const auto& l : lines)
+        size += l.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
+                              const fs::path& directory, const std::string& project,
+                              Library library, ReplacePolicy policy, Ui& ui) {
+    SaveReport report;
+    const auto names = generatedFileNames(project);
+    const Lines* panes[] = {&texts.main, &texts.forms, &texts.events, &texts.header};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const fs::path path = directory / names[i];
+        std::error_code ec;
+        if (policy == ReplacePolicy::Ask && fs::exists(path, ec)) {
+            const Answer a =
+                ui.ask({path.string() + " already exists. Do you want to replace it?", "Warning",
+                        MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::Yes});
+            if (a == Answer::Cancel) {
+                report.cancelled = true;
+                return report;
+            }
+            if (a == Answer::No) continue;
+        }
+        report.status = writeFileAtomically(path, joinCrLf(*panes[i]));
+        if (!report.status) return report;
+        report.written.push_back(path);
+    }
+    for (std::size_t i = 0; i < kIconSlots.size(); ++i) {
+        if (settings.icons[i].empty()) continue;
+        const fs::path path = directory / kIconSlots[i].fileName;
+        report.status = copyIcon(settings.icons[i], path);
+        if (!report.status) return report;
+        report.written.push_back(path);
+    }
+    if (!settings.memos) {
+        const bool cc = library == Library::CControls;
+        if (!hasFileIgnoringCase(directory, cc ? "CControls.c" : "fctl.h")) {
+            report.libraryWarning =
+                cc ? "CControls library not found at project source path. You must copy it "
+                     "before compile."
+                   : "PToolboxLib header file Fctl.h not found at project source path. You must "
+                     "copy it before compile.";
+            ui.showWarning(report.libraryWarning);
+        }
+    }
+    return report;
+}
+
+} // namespace ornadeck

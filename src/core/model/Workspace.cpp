@@ -1,0 +1,25 @@
+#include "model/Workspace.h"
+
+#include "model/Form.h"
+
+#include <algorithm>
+
+namespace ornadeck {
+
+Workspace::Workspace() = default;
+Workspace::~Workspace() = default;
+
+void Workspace::activate(Form& form) {
+    auto it = std::find_if(forms.begin(), forms.end(), [&](const auto& f) { return f.get() == &form; });
+    if (it != forms.end()) std::rotate(forms.begin(), it, it + 1);
+    activeForm = &form;
+}
+
+Form* Workspace::findFormByPath(const std::string& path) const {
+    // From the end of the window list to its start, comparing paths exactly.
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        if (!(*it)->filePath().empty() && (*it)->filePath().string() == path) return it->get();
+    return nullptr;
+}
+
+} // namespace ornadeck

@@ -1,0 +1,275 @@
+#include "shell/ProjectCommands.h"
+
+#include "designer/FormSaving.h"
+#include "formfile/FormFile.h"
+#include "model/Form.h"
+#include "model/IniFile.h"
+#include "model/Settings.h"
+#include "model/Ui.h"
+#include "model/Workspace.h"
+#include "shell/LibraryKit.h"
+
+#include <filesystem>
+
+namespace ornadeck {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kCaption = "Ornadeck 1.0";
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+Message confirm(std::string text) {
+    return {std::move(text), "Confirm", MessageIcon::Question, MessageButtons::YesNoCancel,
+            Answer::Yes};
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(Workspace& workspace, Ui& ui, Settings& settings,
+                                 const LibraryKits& kits)
+    : workspace_(workspace), ui_(ui), settings_(settings), kits_(kits) {}
+
+bool ProjectCommands::saveChangesPrompt() {
+    if (workspace_.projectOpen()) {
+        const Answer a =
+            ui_.ask(confirm("Save changes to project " + workspace_.projectName + "?"));
+        if (a == Answer::Cancel) return false;
+        if (a == Answer::Yes) saveProject();
+        return true;
+    }
+    // Without a project nothing else would keep the open forms: ask for each one.
+    for (const auto& form : workspace_.forms) {
+        if (!form->visible()) continue;
+        const Answer a = ui_.ask(confirm("Save changes to form " + form->name() + "?"));
+        if (a == Answer::Cancel) return false;
+        if (a == Answer::Yes) saveForm(*form, false, ui_, *kits_.current().sections);
+    }
+    return true;
+}
+
+Form& ProjectCommands::nuevoForm(std::string name) {
+    if (name.empty())
+        name = (workspace_.shortNames ? "Fm" : "Form") + std::to_string(++workspace_.formCounter);
+    auto owned = std::make_unique<Form>(name);
+    Form& form = *owned;
+    form.surface().setTitle(name);
+    if (workspace_.gridMode) {
+        form.surface().setGridVisible(1);
+        form.surface().setGridSpace(6);
+    }
+    workspace_.forms.insert(workspace_.forms.begin(), std::move(owned));
+    workspace_.activate(form);
+    Engine& engine = *kits_.current().engine;
+    engine.rebuildComponentList(form);
+    engine.clearSelection(form);
+    engine.showProperties(form, nullptr);
+    return form;
+}
+
+void ProjectCommands::loadFormInto(Form& form, const std::string& path) {
+    const LibraryKit& kit = kits_.current();
+    SectionReadContext context{form, workspace_, *kit.engine};
+    if (Status s = loadFormFile(path, *kit.sections, context); !s) ui_.showError(s.message());
+    workspace_.activate(form);
+}
+
+Status ProjectCommands::guardaProyecto(const std::string& path) {
+    IniFile ini;
+    // Keys this save does not write (the generate window's) stay as the file had them.
+    if (fileExists(path))
+        if (Status s = ini.load(path); !s) return s;
+    ini.writeString("Project", "Name", path);
+    ini.writeInt("Project", "Lib", static_cast<int>(workspace_.library));
+    auto writeWindow = [&](std::string_view section, const ToolWindowState& w) {
+        ini.writeInt(section, "Active", w.shown ? 1 : 0);
+        if (!w.shown) return;
+        ini.writeInt(section, "Top", w.top);
+        ini.writeInt(section, "Left", w.left);
+    };
+    writeWindow("Properties", workspace_.inspector);
+    writeWindow("Zoom", workspace_.zoom);
+    ini.eraseSection("ActiveForms");
+    const FormSections& sections = *kits_.current().sections;
+    for (std::size_t i = 0; i < workspace_.forms.size(); ++i) {
+        Form& form = *workspace_.forms[i];
+        if (!form.visible()) continue;
+        saveForm(form, false, ui_, sections);
+        ini.writeString("ActiveForms", "Form" + std::to_string(i), form.filePath().string());
+    }
+    if (Status s = ini.save(path); !s) return s;
+    workspace_.caption = std::string(kCaption) + " - " + fs::path(path).filename().string();
+    return {};
+}
+
+void ProjectCommands::abrirProyecto() {
+    IniFile ini;
+    (void)ini.load(workspace_.projectPath);
+    workspace_.projectName = fs::path(workspace_.projectPath).stem().string();
+    workspace_.caption = std::string(kCaption) + " - " + workspace_.projectName;
+    workspace_.library =
+        ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
+    if (ini.readInt("Zoom", "Active", 0) != 0) {
+        workspace_.zoom.shown = true;
+        workspace_.zoom.top = ini.readInt("Zoom", "Top", workspace_.zoom.top);
+        workspace_.zoom.left = ini.readInt("Zoom", "Left", workspace_.zoom.left);
+    }
+    for (const std::string& key : ini.keyNames("ActiveForms")) {
+        fs::path listed = ini.readString("ActiveForms", key, "");
+        // A relative path is taken from the project's folder, so a project can travel.
+        if (!listed.empty() && listed.is_relative())
+            listed = fs::path(workspace_.projectPath).parent_path() / listed;
+        const std::string path = listed.string();
+        if (!fileExists(path)) continue;
+        IniFile formIni;
+        if (!formIni.load(path)) continue;
+        const std::string name = formIni.readString("FORM", "Name", "");
+        if (name.empty()) continue;
+        loadFormInto(nuevoForm(name), path);
+    }
+    if (ini.readInt("Properties", "Active", 0) != 0) {
+        workspace_.inspector.shown = true;
+        workspace_.inspector.top = ini.readInt("Properties", "Top", 0);
+        workspace_.inspector.left = ini.readInt("Properties", "Left", 0);
+    }
+    workspace_.generateEnabled = true;
+}
+
+void ProjectCommands::cerrarTodo() {
+    workspace_.formCounter = 0;
+    workspace_.activeForm = nullptr;
+    workspace_.selected = {};
+    workspace_.forms.clear();
+    workspace_.zoom.shown = false;
+    workspace_.inspector.shown = false;
+    workspace_.generateEnabled = false;
+    workspace_.caption = std::string(kCaption);
+    workspace_.projectName.clear();
+    workspace_.projectPath.clear();
+}
+
+bool ProjectCommands::newProject() {
+    if (!saveChangesPrompt()) return false;
+    auto library = ui_.chooseLibrary(workspace_.library);
+    if (!library) return false;
+    workspace_.library = *library;
+    cerrarTodo();
+    workspace_.projectName = "Project1";
+    workspace_.caption = std::string(kCaption) + " - Project1";
+    workspace_.inspector = {true, 0, 0};
+    workspace_.generateEnabled = true;
+    nuevoForm("");
+    return true;
+}
+
+bool ProjectCommands::openProjectAt(const std::string& path) {
+    // A project that is gone is reported, and the open project stays as it was.
+    if (!fileExists(path)) {
+        ui_.showError("The project " + path + " does not exist.");
+        return false;
+    }
+    if (!saveChangesPrompt()) return false;
+    cerrarTodo();
+    workspace_.projectPath = path;
+    abrirProyecto();
+    return true;
+}
+
+bool ProjectCommands::openProject() {
+    if (!saveChangesPrompt()) return false;
+    auto chosen = ui_.chooseOpenFile("Open Project", "Ornadeck Project (*.ozp)|*.ozp");
+    if (!chosen) return false;
+    const std::string path = chosen->string();
+    if (!fileExists(path)) {
+        ui_.showError("The project " + path + " does not exist.");
+        return false;
+    }
+    cerrarTodo();
+    workspace_.projectPath = path;
+    settings_.addRecent(path);
+    abrirProyecto();
+    return true;
+}
+
+bool ProjectCommands::openRecent(const std::string& path) { return openProjectAt(path); }
+
+bool ProjectCommands::saveProject() {
+    if (!workspace_.projectOpen()) return false;
+    if (workspace_.projectPath.empty()) return saveProjectAs();
+    if (Status s = guardaProyecto(workspace_.projectPath); !s) {
+        ui_.showError(s.message());
+        return false;
+    }
+    return true;
+}
+
+bool ProjectCommands::saveProjectAs() {
+    if (!workspace_.projectOpen()) return false;
+    auto chosen = ui_.chooseSaveFile("Save project", "Ornadeck project (*.ozp)|*.ozp",
+                                     workspace_.projectName);
+    if (!chosen) return false;
+    fs::path path = *chosen;
+    if (!path.has_extension()) path += ".ozp";
+    if (fileExists(path.string())) {
+        const Message question{path.string() + " already exists. Do you want to replace it?",
+                               "New project", MessageIcon::Exclamation, MessageButtons::YesNo,
+                               Answer::No};
+        if (ui_.ask(question) != Answer::Yes) return false;
+    }
+    if (Status s = guardaProyecto(path.string()); !s) {
+        ui_.showError(s.message());
+        return false;
+    }
+    workspace_.projectPath = path.string();
+    settings_.addRecent(path.string());
+    workspace_.projectName = path.stem().string();
+    workspace_.caption = std::string(kCaption) + " - " + workspace_.projectName;
+    return true;
+}
+
+bool ProjectCommands::closeAll() {
+    if (!saveChangesPrompt()) return false;
+    cerrarTodo();
+    return true;
+}
+
+bool ProjectCommands::confirmQuit() { return saveChangesPrompt(); }
+
+bool ProjectCommands::openForm() {
+    auto chosen = ui_.chooseOpenFile("Open Form", "Ornadeck Form (*.ozf)|*.ozf");
+    if (!chosen) return false;
+    const std::string path = chosen->string();
+    if (Form* open = workspace_.findFormByPath(path)) {
+        open->setVisible(true);
+        workspace_.activate(*open);
+        return true;
+    }
+    IniFile ini;
+    if (Status s = ini.load(path); !s) {
+        ui_.showError(s.message());
+        return false;
+    }
+    const std::string name = ini.readString("FORM", "Name", "");
+    if (name.empty()) return false;
+    if (ini.readInt("FORM", "Lib", 0) != static_cast<int>(workspace_.library)) {
+        ui_.showError(path + " format is not of the current library");
+        return false;
+    }
+    loadFormInto(nuevoForm(name), path);
+    return true;
+}
+
+bool ProjectCommands::generateCode() {
+    if (!workspace_.generateEnabled) return false;
+    if (!workspace_.projectPath.empty()) return true;
+    ui_.showInformation("You must save the project before code generation");
+    saveProjectAs();
+    return false;
+}
+
+} // namespace ornadeck

@@ -1,0 +1,134 @@
+#include "codegen/Generation.h"
+
+#include "model/AtomicFile.h"
+#include "model/Form.h"
+#include "model/IniFile.h"
+#include "support/FakeUi.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace ornadeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records which form each text was asked for, so the frame's part can be checked alone.
+class RecordingGenerator final : public LibraryGenerator {
+  public:
+    void generateMain(Lines& out, const FormList&, const Form& first,
+                      std::string_view) const override {
+        out.push_back("main " + first.name());
+    }
+    void generateForms(Lines& out, bool memos, const FormList&, std::string_view p) const override {
+        out.push_back(std::string(memos ? "memo " : "pde ") + std::string(p));
+    }
+    void generateEvents(Lines& out, bool, const FormList&, std::string_view) const override {
+        out.push_back("events");
+    }
+    void generateHeader(Lines& out, bool, const FormList&, std::string_view) const override {
+        out.push_back("header");
+    }
+};
+
+class GenerationTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ornadeck-gen-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        forms = {&one, &two};
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string contents(const fs::path& p) {
+        std::string out;
+        EXPECT_TRUE(readFileBytes(p, out).ok());
+        return out;
+    }
+
+    fs::path dir;
+    Form one{"One"}, two{"Two"};
+    FormList forms;
+    RecordingGenerator generator;
+    GenerationSettings settings;
+    test::FakeUi ui;
+};
+
+TEST_F(GenerationTest, PdeTargetStartsWithThePrcLinesAndLoadedIconsInOrder) {
+    settings.firstForm = "Two";
+    auto t = generateTexts(generator, settings, forms, "Demo");
+    EXPECT_EQ(t.main, (Lines{"@cid \"ORDK\";", "@name \"Application\";",
+                             "@dbname \"ApplicationDB\";", "@ver \"1.0\";", "main Two"}));
+    settings.icons[7] = "/x/s8.bmp";
+    settings.icons[0] = "/x/l1.bmp";
+    settings.firstForm = "Missing";
+    t = generateTexts(generator, settings, forms, "Demo");
+    EXPECT_EQ(t.main[4], "@licon1 \"large1.bmp\";");
+    EXPECT_EQ(t.main[5], "@sicon8 \"small8.bmp\";");
+    EXPECT_EQ(t.main[6], "main One"); // an unknown first form falls back to the first listed
+}
+
+TEST_F(GenerationTest, MemoTargetHasOnlyItsTitleLine) {
+    settings.memos = true;
+    const auto t = generateTexts(generator, settings, forms, "Demo");
+    EXPECT_EQ(t.main, (Lines{"//Main Demo.pc", "main One"}));
+    EXPECT_EQ(t.forms, Lines{"memo Demo"});
+}
+
+TEST_F(GenerationTest, SaveAsksPerFileNoSkipsCancelStops) {
+    const auto t = generateTexts(generator, settings, forms, "Demo");
+    std::ofstream(dir / "Demo.pc") << "old main";
+    std::ofstream(dir / "DemoEvents.pc") << "old events";
+    ui.answers = {Answer::No, Answer::Cancel};
+    auto report =
+        saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls, ReplacePolicy::Ask, ui);
+    EXPECT_TRUE(report.cancelled);
+    EXPECT_EQ(ui.messages[0].text,
+              (dir / "Demo.pc").string() + " already exists. Do you want to replace it?");
+    EXPECT_EQ(ui.messages[0].caption, "Warning");
+    EXPECT_EQ(contents(dir / "Demo.pc"), "old main");
+    EXPECT_EQ(contents(dir / "DemoForms.pc"), "pde Demo\r\n");
+    EXPECT_EQ(contents(dir / "DemoEvents.pc"), "old events");
+    EXPECT_FALSE(fs::exists(dir / "Demo.h")); // nothing after Cancel
+    EXPECT_EQ(ui.messages.size(), 2u);        // and no library warning either
+}
+
+TEST_F(GenerationTest, SaveCopiesIconsAndWarnsWhenTheLibraryIsMissing) {
+    const fs::path icon = dir / "my icon.bmp";
+    std::ofstream(icon) << "BM-picture";
+    settings.icons[2] = icon.string();
+    const auto t = generateTexts(generator, settings, forms, "Demo");
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    auto report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
+                                     ReplacePolicy::Overwrite, ui);
+    ASSERT_TRUE(report.status.ok());
+    EXPECT_EQ(report.written.size(), 5u);
+    EXPECT_EQ(contents(out / "large2.bmp"), "BM-picture");
+    EXPECT_EQ(report.libraryWarning, "PToolboxLib header file Fctl.h not found at project "
+                                     "source path. You must copy it before compile.");
+
+    std::ofstream(out / "Fctl.h") << "";
+    report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
+                                ReplacePolicy::Overwrite, ui);
+    EXPECT_TRUE(report.libraryWarning.empty()); // found, whatever its case
+}
+
+TEST_F(GenerationTest, SettingsReadDefaultsAndSkipMissingIcons) {
+    IniFile ini;
+    ini.writeString("Code", "Memo", "1");
+    ini.writeString("Icons", "Small4", (dir / "none.bmp").string());
+    const auto s = GenerationSettings::read(ini, "/proj");
+    EXPECT_EQ(s.output, "/proj");
+    EXPECT_TRUE(s.memos);
+    EXPECT_EQ(s.creatorId, "ORDK");
+    EXPECT_TRUE(s.icons[5].empty());
+    IniFile written;
+    s.writeCode(written);
+    EXPECT_EQ(written.keyNames("Code"),
+              (std::vector<std::string>{"Output", "FirstForm", "Memo", "CreatorID", "AppName",
+                                        "AppDB", "Version"}));
+}
+
+} // namespace
+} // namespace ornadeck

@@ -1,19 +1,26 @@
 // ornadeck-cli: the designer's work without a screen.
+#include "cli/GenerateCommand.h"
+
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: ornadeck-cli <command> [options]\n"
-                                    "\n"
-                                    "Commands:\n"
-                                    "  help       show this text\n"
-                                    "  version    show the program's version\n";
+constexpr std::string_view kUsage =
+    "usage: ornadeck-cli <command> [options]\n"
+    "\n"
+    "Commands:\n"
+    "  generate PROJECT.ozp [--out DIR] [--memos | --pde] [--first FORM]\n"
+    "             write the project's PocketC source (and icons for the PDE target)\n"
+    "  help       show this text\n"
+    "  version    show the program's version\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view command = argc > 1 ? argv[1] : "help";
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const std::string_view command = args.empty() ? "help" : args.front();
     if (command == "help" || command == "--help" || command == "-h") {
         std::cout << kUsage;
         return 0;
@@ -22,6 +29,8 @@ int main(int argc, char** argv) {
         std::cout << "ornadeck-cli 0.1\n";
         return 0;
     }
+    if (command == "generate")
+        return ornadeck::cli::runGenerate({args.begin() + 1, args.end()}, std::cout, std::cerr);
     std::cerr << "ornadeck-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;
 }

@@ -1,0 +1,86 @@
+#include "cli/GenerateCommand.h"
+#include "model/AtomicFile.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace ornadeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliGenerate : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ornadeck-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    int run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        std::vector<std::string_view> views(args.begin(), args.end());
+        return cli::runGenerate(views, out, err);
+    }
+
+    fs::path dir;
+    std::ostringstream out, err;
+    const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
+};
+
+TEST_F(CliGenerate, WritesTheFourTextsOfEachExampleAndSaysWhere) {
+    struct Case {
+        const char* project;
+        const char* name;
+    };
+    for (const Case& c : {Case{"ccontrols/Demo.ozp", "Demo"}, Case{"ptoolbox/Palm.ozp", "Palm"}}) {
+        const fs::path to = dir / c.name;
+        ASSERT_EQ(run({(examples / c.project).string(), "--out", to.string()}), 0) << err.str();
+        for (const char* suffix : {".pc", "Forms.pc", "Events.pc", ".h"}) {
+            const fs::path file = to / (std::string(c.name) + suffix);
+            EXPECT_TRUE(fs::exists(file)) << file;
+            EXPECT_NE(out.str().find(file.string()), std::string::npos);
+        }
+        EXPECT_NE(err.str().find("not found at project source path"), std::string::npos);
+    }
+    std::string main;
+    ASSERT_TRUE(readFileBytes(dir / "Demo" / "Demo.pc", main).ok());
+    EXPECT_EQ(main.substr(0, 15), "@cid \"ORDK\";\r\n@");
+}
+
+TEST_F(CliGenerate, OptionsOverrideTheProjectsSettings) {
+    ASSERT_EQ(run({(examples / "ptoolbox/Palm.ozp").string(), "--out", dir.string(), "--memos",
+                   "--first", "Settings"}),
+              0);
+    std::string main;
+    ASSERT_TRUE(readFileBytes(dir / "Palm.pc", main).ok());
+    EXPECT_EQ(main.rfind("//Main Palm.pc\r\n", 0), 0u);
+    EXPECT_NE(main.find("  SettingsDraw();"), std::string::npos);
+    EXPECT_TRUE(err.str().empty()) << err.str(); // no library check for memos
+}
+
+TEST_F(CliGenerate, BadInputIsAClearErrorWithANonZeroExit) {
+    EXPECT_EQ(run({}), 2);
+    EXPECT_EQ(run({"a.ozp", "--memos", "--pde"}), 2);
+    EXPECT_EQ(run({"a.ozp", "--out"}), 2);
+    EXPECT_EQ(run({"a.ozp", "--colour"}), 2);
+
+    EXPECT_EQ(run({(dir / "missing.ozp").string()}), 1);
+    EXPECT_NE(err.str().find("missing.ozp"), std::string::npos);
+
+    const fs::path empty = dir / "Empty.ozp";
+    std::ofstream(empty) << "[Project]\nLib=1\n[ActiveForms]\nForm0=" << (dir / "gone.ozf").string()
+                         << "\n";
+    EXPECT_EQ(run({empty.string(), "--out", dir.string()}), 1);
+    EXPECT_NE(err.str().find("the project has no forms"), std::string::npos);
+
+    EXPECT_EQ(
+        run({(examples / "ccontrols/Demo.ozp").string(), "--out", dir.string(), "--first", "Nope"}),
+        1);
+    EXPECT_NE(err.str().find("no form named Nope"), std::string::npos);
+}
+
+} // namespace
+} // namespace ornadeck

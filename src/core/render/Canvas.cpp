@@ -1,0 +1,149 @@
+#include "render/Canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace ornadeck {
+
+int styledTextWidth(const FontSet& fonts, const Font& font, std::string_view text) {
+    const BitmapFont& f = fonts.fontFor(font.face);
+    int width = f.textWidth(text);
+    if (synthesizesBold(font))
+        for (std::size_t pos = 0; pos < text.size(); nextCodePoint(text, pos))
+            ++width;
+    return width;
+}
+
+bool synthesizesBold(const Font& font) {
+    return font.bold && font.face != "PilotBold" && font.face != "PilotBold12";
+}
+
+Canvas::Canvas(Image& image, const FontSet& fonts)
+    : image_(image), fonts_(fonts), clipLeft_(0), clipTop_(0), clipRight_(image.width()),
+      clipBottom_(image.height()) {}
+
+void Canvas::setOrigin(int x, int y) {
+    originX_ = x;
+    originY_ = y;
+}
+
+void Canvas::setClip(int left, int top, int right, int bottom) {
+    clipLeft_ = std::max(left, 0);
+    clipTop_ = std::max(top, 0);
+    clipRight_ = std::min(right, image_.width());
+    clipBottom_ = std::min(bottom, image_.height());
+}
+
+void Canvas::plot(int x, int y, Color c) {
+    x += originX_;
+    y += originY_;
+    if (x >= clipLeft_ && x < clipRight_ && y >= clipTop_ && y < clipBottom_) image_.set(x, y, c);
+}
+
+void Canvas::pixel(int x, int y, Color c) { plot(x, y, c); }
+
+std::optional<Color> Canvas::pixelAt(int x, int y) const {
+    x += originX_;
+    y += originY_;
+    if (!image_.contains(x, y)) return std::nullopt;
+    return image_.at(x, y);
+}
+
+void Canvas::line(int x1, int y1, int x2, int y2) {
+    if (!pen_) return;
+    // Bresenham, stopping before the end point.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    while (x1 != x2 || y1 != y2) {
+        plot(x1, y1, *pen_);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void Canvas::polyline(const std::vector<Point>& points) {
+    for (std::size_t i = 1; i < points.size(); ++i)
+        line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+}
+
+void Canvas::polygon(const std::vector<Point>& points) {
+    if (points.empty()) return;
+    if (points.size() == 2) {
+        line(points[0].x, points[0].y, points[1].x, points[1].y);
+        if (pen_) plot(points[1].x, points[1].y, *pen_);
+        return;
+    }
+    if (brush_) {
+        // Scanline fill of the pixel centres inside (or on) the outline, even-odd rule.
+        int top = points[0].y, bottom = points[0].y;
+        for (const auto& p : points) {
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        std::vector<double> xs;
+        for (int y = top; y <= bottom; ++y) {
+            xs.clear();
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const Point a = points[i], b = points[(i + 1) % points.size()];
+                if (a.y == b.y) continue;
+                const bool crosses = (y >= std::min(a.y, b.y)) && (y < std::max(a.y, b.y));
+                if (crosses) xs.push_back(a.x + double(y - a.y) * (b.x - a.x) / (b.y - a.y));
+            }
+            std::sort(xs.begin(), xs.end());
+            for (std::size_t i = 0; i + 1 < xs.size(); i += 2)
+                for (int x = static_cast<int>(std::ceil(xs[i]));
+                     x <= static_cast<int>(std::floor(xs[i + 1])); ++x)
+                    plot(x, y, *brush_);
+        }
+    }
+    std::vector<Point> closed = points;
+    closed.push_back(points.front());
+    polyline(closed);
+}
+
+void Canvas::fillRect(int x1, int y1, int x2, int y2, Color c) {
+    for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
+        for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
+            plot(x, y, c);
+}
+
+void Canvas::text(int x, int y, std::string_view text) {
+    const BitmapFont& f = fonts_.fontFor(font_.face);
+    const bool bold = synthesizesBold(font_);
+    const int width = styledTextWidth(fonts_, font_, text);
+    if (brush_ && width > 0) fillRect(x, y, x + width - 1, y + f.height() - 1, *brush_);
+    int pen = x;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Glyph& g = f.glyph(nextCodePoint(text, pos));
+        for (int row = 0; row < static_cast<int>(g.rows.size()); ++row)
+            for (int col = 0; col < g.advance && col < 32; ++col)
+                if (g.inked(col, row)) {
+                    plot(pen + col, y + row, fontColor_);
+                    if (bold) plot(pen + col + 1, y + row, fontColor_);
+                }
+        pen += g.advance + (bold ? 1 : 0);
+    }
+    if (font_.underline)
+        for (int col = x; col < x + width; ++col)
+            plot(col, y + f.ascent() + 1, fontColor_);
+    if (font_.strikeOut)
+        for (int col = x; col < x + width; ++col)
+            plot(col, y + f.ascent() / 2 + 1, fontColor_);
+}
+
+int Canvas::textWidth(std::string_view text) const { return styledTextWidth(fonts_, font_, text); }
+
+int Canvas::textHeight(std::string_view text) const {
+    return text.empty() ? 0 : fonts_.fontFor(font_.face).height();
+}
+
+} // namespace ornadeck

@@ -1,0 +1,64 @@
+#include "render/PalmFonts.h"
+
+#include "model/Ui.h"
+#include "render/BdfReader.h"
+
+namespace ornadeck {
+
+namespace {
+
+// Same cell as FallbackTextMetrics measures: 5 px per glyph on an 11-px line.
+BitmapFont builtInBoxes() {
+    constexpr int kHeight = 11, kAscent = 9, kCap = 7, kWidth = 4;
+    BitmapFont font("Fallback", kHeight, kAscent);
+    const Glyph box = boxGlyph(kHeight, kAscent, kCap, kWidth);
+    const Glyph blank{box.advance, std::vector<std::uint32_t>(kHeight, 0)};
+    for (char32_t c = 0x20; c <= 0xFF; ++c)
+        if (c < 0x7F || c >= 0xA0) font.addGlyph(c, c == 0x20 || c == 0xA0 ? blank : box);
+    font.setReplacement(box);
+    return font;
+}
+
+} // namespace
+
+PalmFonts::PalmFonts() : boxes_(builtInBoxes()) {}
+
+PalmFonts PalmFonts::load(const std::filesystem::path& folder, Ui& ui) {
+    PalmFonts fonts;
+    for (std::string_view face : kFaces) {
+        const std::string name(face);
+        BdfResult result = readBdfFile(folder / (name + ".bdf"));
+        if (result.font) {
+            fonts.fonts_.emplace(name, std::move(*result.font));
+        } else {
+            fonts.problems_.push_back(result.error);
+            // One fixed wording whatever the cause; the details stay in loadProblems().
+            ui.showError("Error: " + name + ".fon not found");
+        }
+    }
+    return fonts;
+}
+
+const BitmapFont& PalmFonts::fontFor(std::string_view face) const {
+    if (auto it = fonts_.find(face); it != fonts_.end()) return it->second;
+    if (auto it = fonts_.find(kFaces[0]); it != fonts_.end()) return it->second;
+    return boxes_;
+}
+
+int PalmFonts::textWidth(const Font& font, std::string_view text) const {
+    return styledTextWidth(*this, font, text);
+}
+
+int PalmFonts::textHeight(const Font& font, std::string_view text) const {
+    return text.empty() ? 0 : fontFor(font.face).height();
+}
+
+std::filesystem::path PalmFonts::programFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && exe.has_parent_path()) return exe.parent_path();
+    std::filesystem::path here = std::filesystem::current_path(ec);
+    return ec ? std::filesystem::path(".") : here;
+}
+
+} // namespace ornadeck

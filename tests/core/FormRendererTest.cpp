@@ -1,0 +1,67 @@
+#include "render/FormRenderer.h"
+
+#include "cclib/TCCButton.h"
+#include "model/Form.h"
+#include "ptlib/TPTDialog.h"
+#include "render/DevicePicture.h"
+#include "support/CControlsFixture.h"
+#include "support/TestFonts.h"
+
+namespace ornadeck {
+namespace {
+
+class FormRendererTest : public test::CControlsFixture {
+  protected:
+    test::BlockFonts fonts;
+    FormRenderer renderer{fonts};
+};
+
+TEST_F(FormRendererTest, SurfaceIsTheScreenAndTheDesignerPutsItAtFourTwo) {
+    const Image screen = renderer.surface(form);
+    EXPECT_EQ(screen.width(), 160);
+    EXPECT_EQ(screen.height(), 160);
+    EXPECT_EQ(screen.at(0, 13), kBlack); // the line under the title
+    const Image designer = renderer.designer(form);
+    EXPECT_EQ(designer.width(), DevicePicture::kWidth);
+    EXPECT_EQ(designer.height(), DevicePicture::kHeight);
+    for (int y = 0; y < 160; y += 7)
+        for (int x = 0; x < 160; x += 7)
+            ASSERT_EQ(designer.at(x + 4, y + 2), screen.at(x, y));
+    EXPECT_EQ(designer.at(0, 200), DevicePicture::image().at(0, 200));
+}
+
+TEST_F(FormRendererTest, ControlsStayInsideTheirDialogAndHiddenOnesAreLeftOut) {
+    auto* dialog = static_cast<TPTDialog*>(place("Dialog"));
+    auto* inside = place("Button", 140, 40, dialog); // runs past the dialog's right edge
+    inside->setWidth(60);
+    Image picture = renderer.surface(form);
+    const int right = dialog->left() + dialog->width(); // first column outside the dialog
+    bool inkBeyond = false;
+    for (int y = dialog->top(); y < dialog->top() + dialog->height(); ++y)
+        inkBeyond = inkBeyond || picture.at(right, y) == kBlack;
+    EXPECT_FALSE(inkBeyond);
+
+    const Image withDialog = picture;
+    ASSERT_TRUE(set(dialog, "Test", "No").ok());
+    picture = renderer.surface(form);
+    EXPECT_NE(picture, withDialog);
+    EXPECT_EQ(picture, renderer.surface(Form("Main"))); // nothing else on the form
+}
+
+TEST_F(FormRendererTest, MenusAreDrawnOverTheScreen) {
+    const Image empty = renderer.surface(form);
+    place("MenuBar");
+    const Image withMenu = renderer.surface(form);
+    EXPECT_NE(withMenu, empty);
+    EXPECT_EQ(withMenu.at(4, 13), kBlack); // the bar's outline under the title tab
+}
+
+TEST_F(FormRendererTest, SelectionMarksShowInTheMarkColour) {
+    Control* button = place("Button", 30, 30);
+    engine.setSelected(*button, true, false);
+    const Image picture = renderer.surface(form);
+    EXPECT_EQ(picture.at(button->left(), button->top()), kBlue);
+}
+
+} // namespace
+} // namespace ornadeck

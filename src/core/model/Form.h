@@ -60,6 +60,11 @@ class Form {
     void bringWindowChildToFront(Control* child);
     std::vector<Control*> menus() const;
 
+    // Off while a command changes several controls, so that a size change does not re-mark
+    // the selection before the command has reached every marked control.
+    bool resizeNotifications() const { return resizeNotifications_; }
+    void setResizeNotifications(bool on) { resizeNotifications_ = on; }
+
     TPTDialog* currentDialog() const { return currentDialog_; }
     void setCurrentDialog(TPTDialog* dialog) { currentDialog_ = dialog; }
 
@@ -112,6 +117,7 @@ class Form {
     std::unique_ptr<TCCForm> surface_;
     std::vector<std::unique_ptr<Control>> windowChildren_;
     TPTDialog* currentDialog_ = nullptr;
+    bool resizeNotifications_ = true;
     std::vector<ComponentEntry> components_;
     // Lower-cased names of every control, so a name check costs the same on any form size.
     std::unordered_set<std::string> names_;

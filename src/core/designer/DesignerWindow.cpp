@@ -1,0 +1,170 @@
+#include "designer/DesignerWindow.h"
+
+#include "engine/Engine.h"
+#include "formfile/FormFile.h"
+#include "model/Form.h"
+#include "model/Ui.h"
+#include "shell/LibraryKit.h"
+
+namespace ornadeck {
+
+namespace {
+
+bool isMenuKind(const Control& c) {
+    return c.classId() == ClassId::CCMenu || c.classId() == ClassId::CCMenuBar;
+}
+
+} // namespace
+
+DesignerWindow::DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form)
+    : workspace_(workspace), ui_(ui), kits_(kits), form_(form) {
+    syncGridSize();
+    auto down = [this](Control& c, MouseButton, ShiftState s, int, int) { controlMouseDown(c, s); };
+    snap_.onMouseDown = down;
+    snapDialog_.onMouseDown = down;
+    snap_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
+        controlMouseUp(c, s, false);
+    };
+    snapDialog_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
+        controlMouseUp(c, s, true);
+    };
+    snap_.onResize = [this](Control& c) { controlaResize(c); };
+    snapDialog_.onResize = snap_.onResize;
+}
+
+Engine& DesignerWindow::engine() const { return *kits_.current().engine; }
+
+// Grid mode is one switch over every window: 4-pixel steps while it is on, single pixels off.
+void DesignerWindow::syncGridSize() {
+    const int size = workspace_.gridMode ? 4 : 1;
+    snap_.setGridSize(size);
+    snapDialog_.setGridSize(size);
+}
+
+Control* DesignerWindow::selectedHere() const {
+    const Selection& s = workspace_.selected;
+    if (s.form != &form_ || !s.control || !form_.contains(s.control)) return nullptr;
+    return s.control;
+}
+
+void DesignerWindow::activate() {
+    workspace_.activate(form_);
+    Engine& e = engine();
+    e.rebuildComponentList(form_);
+    if (remembered_.empty() || (remembered_.control && !form_.contains(remembered_.control)))
+        remembered_ = Selection{&form_, nullptr};
+    e.showProperties(form_, remembered_.control);
+}
+
+void DesignerWindow::presentarPropiedadesForm() {
+    engine().showProperties(form_, nullptr);
+    engine().clearSelection(form_);
+}
+
+void DesignerWindow::mostrarSeleccionado(bool add) {
+    Engine& e = engine();
+    if (!add) e.clearSelection(form_);
+    if (Control* c = selectedHere(); c && !c->selected()) e.setSelected(*c, true, add);
+    remembered_ = workspace_.selected;
+}
+
+void DesignerWindow::controlaResize(Control&) {
+    if (form_.resizeNotifications()) mostrarSeleccionado(false);
+}
+
+void DesignerWindow::surfaceMouseDown() {
+    remembered_ = Selection{&form_, nullptr};
+    activate();
+}
+
+void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x, int y) {
+    if (button != MouseButton::Left) return;
+    syncGridSize();
+    if (form_.surface().gridVisible() != 0) {
+        x = snap_.snap(x);
+        y = snap_.snap(y);
+    }
+    Engine& e = engine();
+    if (e.createControl(form_, x, y, &clicked)) {
+        e.rebuildComponentList(form_);
+        mostrarSeleccionado(false);
+    } else if (&clicked == &form_.surface()) {
+        presentarPropiedadesForm();
+    } else {
+        mostrarSeleccionado(false);
+    }
+}
+
+void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
+    remembered_ = Selection{&form_, &sender};
+    // The right button opens the popup menu on whatever is selected; it does not select.
+    if (shift.isExactly(ShiftState::RightButton)) return;
+    activate();
+    engine().showProperties(form_, &sender);
+    mostrarSeleccionado(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
+}
+
+void DesignerWindow::controlMouseUp(Control& sender, ShiftState shift, bool inDialog) {
+    if (shift.isExactly(ShiftState::RightButton)) return;
+    if (!inDialog && isMenuKind(sender)) {
+        activate();
+        engine().clearSelection(form_);
+    }
+    // Shown again so the inspector has the bounds a move or resize left.
+    engine().showProperties(form_, &sender);
+}
+
+void DesignerWindow::removeControl(Control& control) {
+    snap_.forget(&control);
+    snapDialog_.forget(&control);
+    for (const auto& child : control.children())
+        snapDialog_.forget(child.get());
+    if (captured_ == &control || (captured_ && captured_->parent() == &control)) endCapture();
+    engine().destroyControl(form_, &control);
+    remembered_ = {};
+    presentarPropiedadesForm();
+}
+
+void DesignerWindow::deleteSelected() {
+    if (Control* c = selectedHere()) removeControl(*c);
+}
+
+void DesignerWindow::bringToFront() {
+    Control* c = selectedHere();
+    if (!c) return;
+    if (c->parent())
+        c->parent()->bringChildToFront(c);
+    else
+        form_.bringWindowChildToFront(c);
+    engine().rebuildComponentList(form_);
+}
+
+void DesignerWindow::sendToBack() {
+    Control* c = selectedHere();
+    if (!c || !c->parent()) return; // menus keep their order: the bar must stay under them
+    c->parent()->sendChildToBack(c);
+    engine().rebuildComponentList(form_);
+}
+
+SaveResult DesignerWindow::save(bool saveAs) {
+    return saveForm(form_, saveAs, ui_, *kits_.current().sections);
+}
+
+Status DesignerWindow::load(const std::filesystem::path& path) {
+    SectionReadContext context{form_, workspace_, engine()};
+    Status status = loadFormFile(path, *kits_.current().sections, context);
+    if (!status) ui_.showError(status.message());
+    activate();
+    return status;
+}
+
+bool DesignerWindow::close() {
+    const Answer a = ui_.ask({"Save changes to form " + form_.name() + "?", "Confirm",
+                              MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes});
+    if (a == Answer::Cancel) return false;
+    if (a == Answer::Yes) save(false);
+    form_.setVisible(false);
+    return true;
+}
+
+} // namespace ornadeck

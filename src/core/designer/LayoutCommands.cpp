@@ -1,0 +1,170 @@
+#include "designer/LayoutCommands.h"
+
+#include "engine/PropertyTable.h"
+#include "model/Form.h"
+#include "model/IntText.h"
+#include "model/Workspace.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ornadeck {
+
+namespace {
+
+// Keeps the form's resize notifications off for the lifetime of the guard.
+class ResizeNotificationsOff {
+  public:
+    explicit ResizeNotificationsOff(Form& form) : form_(form), was_(form.resizeNotifications()) {
+        form_.setResizeNotifications(false);
+    }
+    ~ResizeNotificationsOff() { form_.setResizeNotifications(was_); }
+    ResizeNotificationsOff(const ResizeNotificationsOff&) = delete;
+    ResizeNotificationsOff& operator=(const ResizeNotificationsOff&) = delete;
+
+  private:
+    Form& form_;
+    bool was_;
+};
+
+std::string_view sideName(AlignCommand c) {
+    switch (c) {
+    case AlignCommand::Left:
+    case AlignCommand::Right:
+        return "Left";
+    case AlignCommand::Top:
+    case AlignCommand::Bottom:
+        return "Top";
+    case AlignCommand::Width:
+        return "Width";
+    case AlignCommand::Height:
+        break;
+    }
+    return "Height";
+}
+
+std::vector<Control*> marked(const Control& parent) {
+    std::vector<Control*> out;
+    for (const auto& c : parent.children())
+        if (c->selected()) out.push_back(c.get());
+    return out;
+}
+
+struct Reference {
+    Control* control = nullptr;
+    Control* group = nullptr;
+};
+
+Reference findReference(Form& form) {
+    for (const auto& c : form.surface().children()) {
+        if (c->selected() && c->selectColor() == kBlue) return {c.get(), &form.surface()};
+        if (!c->isDialog()) continue;
+        for (const auto& child : c->children())
+            if (child->selected() && child->selectColor() == kRed) return {child.get(), c.get()};
+    }
+    return {};
+}
+
+int position(const Control& c, LayoutAxis axis) {
+    return axis == LayoutAxis::Horizontal ? c.left() : c.top();
+}
+int extent(const Control& c, LayoutAxis axis) {
+    return axis == LayoutAxis::Horizontal ? c.width() : c.height();
+}
+void place(Control& c, LayoutAxis axis, int v) {
+    if (axis == LayoutAxis::Horizontal)
+        c.setLeft(v);
+    else
+        c.setTop(v);
+}
+
+void spaceGroup(std::vector<Control*> group, LayoutAxis axis) {
+    if (group.size() < 2) return;
+    long long total = 0;
+    for (const Control* c : group)
+        total += extent(*c, axis);
+    // By number, and controls at the same place keep their list order: both are spaced.
+    std::stable_sort(group.begin(), group.end(), [axis](const Control* a, const Control* b) {
+        return position(*a, axis) < position(*b, axis);
+    });
+    const long long first = position(*group.front(), axis);
+    const long long end = position(*group.back(), axis) + extent(*group.back(), axis);
+    const long long gap = (end - first - total) / static_cast<long long>(group.size() - 1);
+    long long x = first + extent(*group.front(), axis) + gap;
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        place(*group[i], axis, Control::clampCoord(x));
+        x += extent(*group[i], axis) + gap;
+    }
+}
+
+} // namespace
+
+void LayoutCommands::alignOrSize(Form& form, AlignCommand command) {
+    const Reference ref = findReference(form);
+    if (!ref.control) return;
+    const Library library = workspace_.library;
+    PropertyContext context{form, workspace_, ui_};
+    auto accessor = [&](const Control& c, std::string_view name) -> const Property* {
+        const PropertyTable* table = layoutPropertiesOf(library, c);
+        return table ? table->find(name) : nullptr;
+    };
+    auto read = [&](Control& c, std::string_view name) -> std::optional<int> {
+        if (const Property* p = accessor(c, name)) return parseStrictInt(p->get(c, context));
+        // A kind sized by its own drawing lists no size; read it in the coordinates its
+        // position uses, so Right and Bottom still line up its edge.
+        const Property* top = accessor(c, "Top");
+        if (!top || (name != "Width" && name != "Height")) return std::nullopt;
+        const bool palm =
+            parseStrictInt(top->get(c, context)) == c.userTop() && c.userTop() != c.top();
+        if (name == "Width") return palm ? c.userWidth() : c.width();
+        return palm ? c.userHeight() : c.height();
+    };
+    // A reference of a kind without the value gives nothing to copy: the command is skipped
+    // rather than setting every target to 0.
+    if (!takesPartIn(library, *ref.control, command)) return;
+    const std::string_view side = sideName(command);
+    const std::optional<int> refSide = read(*ref.control, side);
+    const std::optional<int> refWidth = read(*ref.control, "Width");
+    const std::optional<int> refHeight = read(*ref.control, "Height");
+    if (!refSide) return;
+
+    ResizeNotificationsOff quiet(form);
+    for (Control* t : marked(*ref.group)) {
+        if (!takesPartIn(library, *t, command)) continue;
+        int value = *refSide;
+        if (command == AlignCommand::Right || command == AlignCommand::Bottom) {
+            const bool right = command == AlignCommand::Right;
+            const std::optional<int> refSize = right ? refWidth : refHeight;
+            const std::optional<int> ownSize = read(*t, right ? "Width" : "Height");
+            if (!refSize || !ownSize) continue;
+            value = *refSide + *refSize - *ownSize;
+        }
+        if (const Property* p = accessor(*t, side))
+            (void)p->set(*t, std::to_string(value), context);
+    }
+}
+
+void LayoutCommands::center(Form& form, LayoutAxis axis) {
+    ResizeNotificationsOff quiet(form);
+    auto centerIn = [axis](const Control& parent) {
+        for (Control* c : marked(parent)) {
+            // Truncated toward zero, as the halving always was.
+            const int free = extent(parent, axis) - extent(*c, axis);
+            place(*c, axis, free / 2);
+        }
+    };
+    centerIn(form.surface());
+    for (const auto& c : form.surface().children())
+        if (c->isDialog()) centerIn(*c);
+}
+
+void LayoutCommands::space(Form& form, LayoutAxis axis) {
+    ResizeNotificationsOff quiet(form);
+    spaceGroup(marked(form.surface()), axis);
+    for (const auto& c : form.surface().children())
+        if (c->isDialog()) spaceGroup(marked(*c), axis);
+}
+
+} // namespace ornadeck

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace ornadeck {
+
+class Form;
+struct Workspace;
+
+// Sizes of the main window's parts that decide where designer windows appear.
+struct MainWindowMetrics {
+    int inspectorWidth = 0;
+    int toolbarDockHeight = 0;
+};
+
+// A new form's window goes right of the inspector when the inspector is shown.
+void placeNewDesignerWindow(Form& form, const Workspace& workspace, const MainWindowMetrics& m);
+
+// Showing a designer window shows the inspector too, and a window still at the top of the
+// client area moves below the toolbars (and right of the inspector if also at the left).
+void showDesignerWindow(Form& form, Workspace& workspace, const MainWindowMetrics& m);
+
+} // namespace ornadeck

@@ -1,0 +1,299 @@
+#include "designer/DesignerWindow.h"
+
+#include "designer/GridMode.h"
+#include "designer/LayoutCommands.h"
+#include "designer/WindowPlacement.h"
+#include "engine/Engine.h"
+#include "model/Form.h"
+#include "ptlib/TPTDialog.h"
+#include "shell/LibraryKit.h"
+#include "support/FakeUi.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace ornadeck {
+namespace {
+
+// A designer window driven as the view will drive it: pointer events in surface pixels.
+class Designer : public testing::Test {
+  protected:
+    Form& addForm(const std::string& name) {
+        workspace.forms.push_back(std::make_unique<Form>(name));
+        return *workspace.forms.back();
+    }
+    static Point centre(const Control& c) {
+        Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
+        if (const Control* parent = c.parent(); parent && parent->isDialog())
+            p = {p.x + parent->left(), p.y + parent->top()};
+        return p;
+    }
+    void click(Point p, std::uint8_t keys = 0, MouseButton b = MouseButton::Left) {
+        const ShiftState held(static_cast<std::uint8_t>(keys | buttonFlag(b)));
+        window.mousePress(p, b, held);
+        window.mouseRelease(p, b, held);
+    }
+    void click(const Control* c, std::uint8_t keys = 0) { click(centre(*c), keys); }
+    void drag(Point from, Point to, std::uint8_t keys = 0, MouseButton b = MouseButton::Left) {
+        const ShiftState held(static_cast<std::uint8_t>(keys | buttonFlag(b)));
+        window.mousePress(from, b, held);
+        window.mouseMove(to, held);
+        window.mouseRelease(to, b, held);
+    }
+    Control* place(const std::string& tool, Point at) {
+        workspace.tool = tool;
+        click(at);
+        return workspace.selected.control;
+    }
+    std::vector<Control*> marked() const {
+        std::vector<Control*> out;
+        for (Control* c : form.surfaceControls())
+            if (c->selected()) out.push_back(c);
+        return out;
+    }
+
+    Workspace workspace;
+    test::FakeUi ui;
+    LibraryKits kits{workspace, ui};
+    Form& form = addForm("Form1");
+    DesignerWindow window{workspace, ui, kits, form};
+};
+
+TEST_F(Designer, GridModeSnapsThePlacementPoint) {
+    setGridMode(workspace, true);
+    const std::pair<Point, Point> cases[] = {
+        {{6, 2}, {8, 0}}, {{14, 5}, {16, 4}}, {{10, 10}, {8, 8}}, {{30, 31}, {32, 32}}};
+    for (auto [click, placed] : cases) {
+        Control* b = place("Button", click);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->userLeft(), placed.x);
+        EXPECT_EQ(b->userTop(), placed.y);
+        EXPECT_EQ(marked(), std::vector<Control*>{b}); // the new control alone is marked
+        window.deleteSelected();
+    }
+    EXPECT_TRUE(workspace.tool.empty()); // each placement needs a new press of the tool
+}
+
+TEST_F(Designer, PlainShiftCtrlAndRightClicksMarkTheSelection) {
+    Control* a = place("Button", {10, 10});
+    Control* b = place("Button", {10, 60});
+    Control* c = place("Button", {80, 60});
+
+    click(a);
+    click(b);
+    EXPECT_EQ(marked(), std::vector<Control*>{b});
+    EXPECT_EQ(b->selectColor(), kBlue);
+
+    click(a);
+    click(b, ShiftState::Shift);
+    EXPECT_EQ(marked(), (std::vector<Control*>{a, b}));
+    EXPECT_EQ(a->selectColor(), kBlue);
+    EXPECT_EQ(b->selectColor(), kNavy);
+    click(b, ShiftState::Shift); // already marked: keeps its colour
+    EXPECT_EQ(b->selectColor(), kNavy);
+    EXPECT_EQ(workspace.selected.control, b);
+
+    click(centre(*c), 0, MouseButton::Right); // a right press does not select
+    EXPECT_EQ(marked(), (std::vector<Control*>{a, b}));
+    EXPECT_EQ(workspace.selected.control, b);
+    EXPECT_EQ(window.remembered().control, c);
+
+    click(c, ShiftState::Ctrl); // Ctrl-click is a plain click
+    EXPECT_EQ(marked(), std::vector<Control*>{c});
+
+    click({150, 150}); // the bare surface: the form, nothing marked
+    EXPECT_TRUE(workspace.selected.isForm());
+    EXPECT_TRUE(marked().empty());
+}
+
+TEST_F(Designer, ShiftClickedPairAlignsRightToTheBlueOne) {
+    Control* a = place("Button", {10, 20});
+    Control* b = place("Button", {40, 60});
+    a->setUserWidth(20);
+    b->setUserWidth(30);
+    click(a);
+    click(b, ShiftState::Shift);
+    LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Right);
+    EXPECT_EQ(b->userLeft(), 0);
+    EXPECT_EQ(a->userLeft(), 10);
+    EXPECT_EQ(marked(), (std::vector<Control*>{a, b}));
+}
+
+TEST_F(Designer, ThreeShiftClickedControlsSpaceEqually) {
+    Control* c[3];
+    const int lefts[] = {0, 50, 60};
+    for (int i = 0; i < 3; ++i) {
+        c[i] = place("Image", {lefts[i], 40 + 30 * i});
+        c[i]->setBounds(lefts[i], 40 + 30 * i, 10, 10);
+    }
+    click(c[0]);
+    click(c[1], ShiftState::Shift);
+    click(c[2], ShiftState::Shift);
+    LayoutCommands(workspace, ui).space(form, LayoutAxis::Horizontal);
+    EXPECT_EQ(c[0]->left(), 0);
+    EXPECT_EQ(c[1]->left(), 30);
+    EXPECT_EQ(c[2]->left(), 60);
+}
+
+TEST_F(Designer, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
+    setGridMode(workspace, true);
+    Control* img = place("Image", {40, 40});
+    const MouseButton L = MouseButton::Left, R = MouseButton::Right;
+    const struct {
+        int fromX, dx;
+        std::uint8_t keys;
+        MouseButton button;
+        int moved;
+    } cases[] = {
+        {51, 5, 0, L, 4},
+        {51, 6, 0, L, 8},
+        {51, 2, 0, L, 0},
+        {51, -6, 0, L, -8},
+        {51, 5, ShiftState::Ctrl, L, 5},
+        {51, 6, 0, R, 8},                 // the right button drags too
+        {59, 6, ShiftState::Shift, L, 8}, // on the right band, Shift still moves
+    };
+    for (const auto& c : cases) {
+        img->setBounds(41, 40, 20, 20); // off the grid: the offset survives the move
+        drag({c.fromX, 50}, {c.fromX + c.dx, 50}, c.keys, c.button);
+        EXPECT_EQ(img->left(), 41 + c.moved) << c.fromX << "+" << c.dx;
+        EXPECT_EQ(img->width(), 20);
+    }
+}
+
+TEST_F(Designer, ResizesFromEachEdgeAndCornerOfTheTestedDialog) {
+    auto* d = place("Dialog", {0, 0});
+    ASSERT_TRUE(d && d->isDialog());
+    const int l = d->left(), t = d->top(), r = l + d->width() - 1, b = t + d->height() - 1;
+    const int mx = l + d->width() / 2, my = t + d->height() / 2;
+    const struct {
+        Point from;
+        int dLeft, dTop, dWidth, dHeight;
+    } cases[] = {
+        {{l, my}, 3, 0, -3, 0}, {{r, my}, 0, 0, 3, 0},  {{mx, t}, 0, 3, 0, -3},
+        {{mx, b}, 0, 0, 0, 3},  {{l, t}, 3, 3, -3, -3}, {{r, t}, 0, 3, 3, -3},
+        {{l, b}, 3, 0, -3, 3},  {{r, b}, 0, 0, 3, 3},
+    };
+    for (const auto& c : cases) {
+        d->setBounds(l, t, r - l + 1, b - t + 1);
+        drag(c.from, {c.from.x + 3, c.from.y + 3});
+        EXPECT_EQ(d->left(), l + c.dLeft) << c.from.x << "," << c.from.y;
+        EXPECT_EQ(d->top(), t + c.dTop);
+        EXPECT_EQ(d->width(), r - l + 1 + c.dWidth);
+        EXPECT_EQ(d->height(), b - t + 1 + c.dHeight);
+        EXPECT_TRUE(d->selected()); // the resize re-marked the selection
+    }
+}
+
+TEST_F(Designer, ClickInsideTheTestedDialogPlacesItsChild) {
+    auto* d = static_cast<TPTDialog*>(place("Dialog", {0, 0}));
+    Control* b = place("Button", {d->left() + 20, d->top() + 15});
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->parent(), d);
+    EXPECT_EQ(b->userLeft(), 20);
+    EXPECT_EQ(b->userTop(), 15);
+    EXPECT_EQ(b->selectColor(), kRed);
+
+    // Its child is hit before the dialog, and drags within the dialog.
+    const int left = b->left();
+    drag(centre(*b), {centre(*b).x + 8, centre(*b).y});
+    EXPECT_EQ(b->left(), left + 8);
+    EXPECT_EQ(b->parent(), d);
+}
+
+TEST_F(Designer, DeleteLeavesTheFormAloneAndClearsTheTestedDialog) {
+    Control* a = place("Button", {10, 10});
+    auto* d = place("Dialog", {0, 0});
+    click({150, 5});
+    ASSERT_TRUE(workspace.selected.isForm());
+    window.deleteSelected(); // the form itself: nothing happens
+    EXPECT_EQ(form.surface().children().size(), 2u);
+
+    click(d);
+    window.deleteSelected();
+    EXPECT_EQ(form.currentDialog(), nullptr);
+    EXPECT_FALSE(form.contains(d));
+    EXPECT_TRUE(workspace.selected.isForm());
+    EXPECT_TRUE(window.remembered().empty());
+    EXPECT_TRUE(form.contains(a));
+}
+
+TEST_F(Designer, BringToFrontAndSendToBackRestack) {
+    Control* a = place("Button", {10, 10});
+    Control* b = place("Button", {10, 40});
+    Control* c = place("Button", {10, 70});
+    auto order = [&] {
+        std::vector<Control*> out;
+        for (const auto& ch : form.surface().children())
+            out.push_back(ch.get());
+        return out;
+    };
+    click(a);
+    window.bringToFront();
+    EXPECT_EQ(order(), (std::vector<Control*>{b, c, a}));
+    click(c);
+    window.sendToBack();
+    EXPECT_EQ(order(), (std::vector<Control*>{c, b, a}));
+    EXPECT_EQ(form.components().front().control, c);
+}
+
+TEST_F(Designer, ClosingAsksAndHidesTheForm) {
+    const struct {
+        Answer answer;
+        bool closed;
+    } cases[] = {{Answer::Cancel, false}, {Answer::No, true}, {Answer::Yes, true}};
+    for (const auto& c : cases) {
+        form.setVisible(true);
+        ui.messages.clear();
+        ui.answers = {c.answer};
+        EXPECT_EQ(window.close(), c.closed);
+        EXPECT_EQ(form.visible(), !c.closed);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, "Save changes to form Form1?");
+        EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
+    }
+    // Yes ran the save, whose file dialog was cancelled: hidden, never saved.
+    EXPECT_TRUE(form.filePath().empty());
+}
+
+TEST_F(Designer, GridModeReachesEveryFormAndItsDialogs) {
+    Form& hidden = addForm("Form2");
+    hidden.setVisible(false);
+    auto* d = static_cast<TPTDialog*>(place("Dialog", {0, 0}));
+    setGridMode(workspace, true);
+    for (Form* f : {&form, &hidden}) {
+        EXPECT_EQ(f->surface().gridVisible(), 1);
+        EXPECT_EQ(f->surface().gridSpace(), 6);
+    }
+    EXPECT_EQ(d->gridVisible(), 1);
+    DesignerWindow later{workspace, ui, kits, hidden};
+    EXPECT_EQ(later.snap().gridSize(), 4);
+    setGridMode(workspace, false);
+    EXPECT_EQ(d->gridVisible(), 0);
+    EXPECT_EQ(form.surface().gridVisible(), 0);
+    drag({2, 2}, {3, 3}); // re-syncs the step
+    EXPECT_EQ(window.snap().gridSize(), 1);
+}
+
+TEST_F(Designer, NewWindowsAppearBesideTheInspectorAndBelowTheToolbars) {
+    const MainWindowMetrics m{150, 30};
+    workspace.inspector = {true, 10, 0};
+    placeNewDesignerWindow(form, workspace, m);
+    EXPECT_EQ(form.windowLeft(), 162);
+
+    const struct {
+        Point at, shown;
+    } cases[] = {{{0, 0}, {154, 34}}, {{20, 0}, {20, 34}}, {{0, 50}, {0, 50}}, {{5, 7}, {5, 7}}};
+    for (const auto& c : cases) {
+        workspace.inspector.shown = false;
+        form.setWindowPosition(c.at.x, c.at.y);
+        showDesignerWindow(form, workspace, m);
+        EXPECT_EQ(form.windowLeft(), c.shown.x);
+        EXPECT_EQ(form.windowTop(), c.shown.y);
+        EXPECT_TRUE(workspace.inspector.shown);
+    }
+}
+
+} // namespace
+} // namespace ornadeck

@@ -1,5 +1,7 @@
 // ornadeck-cli: the designer's work without a screen.
 #include "cli/GenerateCommand.h"
+#include "cli/RenderCommand.h"
+#include "render/PalmFonts.h"
 
 #include <iostream>
 #include <string_view>
@@ -13,6 +15,8 @@ constexpr std::string_view kUsage =
     "Commands:\n"
     "  generate PROJECT.ozp [--out DIR] [--memos | --pde] [--first FORM]\n"
     "             write the project's PocketC source (and icons for the PDE target)\n"
+    "  render FORM.ozf -o OUT.png [--scale N] [--device]\n"
+    "             draw the form's screen (or, with --device, the whole designer picture)\n"
     "  help       show this text\n"
     "  version    show the program's version\n";
 
@@ -31,6 +35,9 @@ int main(int argc, char** argv) {
     }
     if (command == "generate")
         return ornadeck::cli::runGenerate({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    if (command == "render")
+        return ornadeck::cli::runRender({args.begin() + 1, args.end()},
+                                        ornadeck::PalmFonts::programFolder(), std::cout, std::cerr);
     std::cerr << "ornadeck-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;
 }

@@ -80,3 +80,59 @@ TEST_F(CanvasTest, TextIsPlacedByItsTopLeftCornerAndBoldAddsAColumn) {
 
 } // namespace
 } // namespace ornadeck
+
+#include "cclib/TCCButton.h"
+#include "cclib/TCCListBox.h"
+#include "cclib/TCCSwitch.h"
+#include "render/CControlsPainter.h"
+
+#include <climits>
+
+namespace ornadeck {
+namespace {
+
+// Paints `c` into a 20 x 20 picture, its window at the origin.
+Image paintAlone(Control& c, const FontSet& fonts) {
+    Image img(20, 20, kRed);
+    Canvas canvas(img, fonts);
+    canvas.setClip(0, 0, std::min(c.width(), 20), std::min(c.height(), 20));
+    paintCControl(canvas, c);
+    return img;
+}
+
+TEST(CanvasLimits, HugeControlsAndRadiiCostOnlyWhatShows) {
+    test::BlockFonts fonts;
+    TCCButton button;
+    button.setBounds(0, 0, 32767, 32767);
+    button.setRadius(INT_MAX);
+    const Image img = paintAlone(button, fonts); // would take minutes unclipped
+    EXPECT_EQ(img.at(19, 19), kWhite);
+    button.setRadius(INT_MIN);
+    EXPECT_EQ(paintAlone(button, fonts).at(19, 19), kWhite);
+}
+
+TEST(CanvasLimits, PenlessFillsReachTheBottomRow) {
+    test::BlockFonts fonts;
+    TCCSwitch on;
+    on.setBounds(0, 0, 12, 10);
+    on.setState(1);
+    on.setLine(kLineWhite); // no outline: the body alone must be black down to its last row
+    const Image img = paintAlone(on, fonts);
+    EXPECT_EQ(img.at(5, 9), kBlack);
+    EXPECT_EQ(img.at(5, 0), kBlack);
+}
+
+TEST(CanvasLimits, NarrowListsLeaveTheirFrameAlone) {
+    test::BlockFonts fonts;
+    TCCListBox list;
+    list.setItems({"a", "b"});
+    list.setSelectedItem(INT_MAX);
+    for (int w : {1, 2, 3}) {
+        list.setBounds(0, 0, w, 24);
+        const Image img = paintAlone(list, fonts);
+        EXPECT_EQ(img.at(0, 5), kBlack) << w; // the left frame column survives
+    }
+}
+
+} // namespace
+} // namespace ornadeck

@@ -41,7 +41,9 @@ void dotOutline(Canvas& canvas, const std::vector<Point>& octagon, Color fill) {
 void drawFramedButton(Canvas& canvas, const Control& c, const ButtonLook& look) {
     const int w = c.width(), h = c.height();
     const Color fill = c.color();
-    const int r = look.radius > 1 ? look.radius - 1 : look.radius;
+    // Any Edge may be stored; corners never reach past the middle of the button.
+    const int radius = std::clamp(look.radius, 0, std::min(w, h) / 2 + 1);
+    const int r = radius > 1 ? radius - 1 : radius;
     const std::vector<Point> octagon{
         {r, 0},     {w - 1 - r, 0}, {w - 1, r}, {w - 1, h - 1 - r}, {w - 1 - r, h - 1},
         {r, h - 1}, {0, h - 1 - r}, {0, r}};

@@ -18,7 +18,7 @@ void drawRows(Canvas& canvas, const ItemsControl& list, int visible, int right, 
     const Color fill = list.color();
     for (int i = 0; i < list.itemCount() && i <= visible; ++i) {
         const int top = kRow * i + 1;
-        if (top > bottom) break;
+        if (top > bottom || right < 1) break;
         const bool selected = i == list.selectedItem();
         canvas.fillRect(1, top, right, std::min(top + kRow - 1, bottom), selected ? kBlack : fill);
         drawText(canvas, 2, top, list.items()[static_cast<std::size_t>(i)],
@@ -29,7 +29,7 @@ void drawRows(Canvas& canvas, const ItemsControl& list, int visible, int right, 
 // The "more below" arrow; it turns into the fill colour on a selected last visible row.
 void drawScrollArrow(Canvas& canvas, const ItemsControl& list, int visible, int x, int y) {
     if (list.itemCount() <= visible) return;
-    const Color c = visible == list.selectedItem() + 1 ? list.color() : kBlack;
+    const Color c = visible == list.selectedItem() + 1LL ? list.color() : kBlack;
     canvas.setPen(c);
     canvas.setBrush(c);
     canvas.polygon({{x, y},

@@ -36,9 +36,21 @@ void Canvas::setClip(int left, int top, int right, int bottom) {
 }
 
 void Canvas::plot(int x, int y, Color c) {
-    x += originX_;
-    y += originY_;
-    if (x >= clipLeft_ && x < clipRight_ && y >= clipTop_ && y < clipBottom_) image_.set(x, y, c);
+    const long long ix = static_cast<long long>(x) + originX_;
+    const long long iy = static_cast<long long>(y) + originY_;
+    if (ix >= clipLeft_ && ix < clipRight_ && iy >= clipTop_ && iy < clipBottom_)
+        image_.set(static_cast<int>(ix), static_cast<int>(iy), c);
+}
+
+// Fills columns lo..hi of row y, cut to the clip first so a huge window costs no more than
+// the part of it that shows.
+void Canvas::span(long long lo, long long hi, int y, Color c) {
+    const long long iy = static_cast<long long>(y) + originY_;
+    if (iy < clipTop_ || iy >= clipBottom_) return;
+    lo = std::max(lo + originX_, static_cast<long long>(clipLeft_));
+    hi = std::min(hi + originX_, static_cast<long long>(clipRight_) - 1);
+    for (long long x = lo; x <= hi; ++x)
+        image_.set(static_cast<int>(x), static_cast<int>(iy), c);
 }
 
 void Canvas::pixel(int x, int y, Color c) { plot(x, y, c); }
@@ -90,19 +102,23 @@ void Canvas::polygon(const std::vector<Point>& points) {
             bottom = std::max(bottom, p.y);
         }
         std::vector<double> xs;
-        for (int y = top; y <= bottom; ++y) {
+        const int first = static_cast<int>(std::max<long long>(top, clipTop_ - originY_));
+        const int last = static_cast<int>(std::min<long long>(bottom, clipBottom_ - 1 - originY_));
+        for (int y = first; y <= last; ++y) {
             xs.clear();
             for (std::size_t i = 0; i < points.size(); ++i) {
                 const Point a = points[i], b = points[(i + 1) % points.size()];
                 if (a.y == b.y) continue;
-                const bool crosses = (y >= std::min(a.y, b.y)) && (y < std::max(a.y, b.y));
+                const int lo = std::min(a.y, b.y), hi = std::max(a.y, b.y);
+                // Each edge counts from its top row down to, not into, its bottom row, except
+                // on the polygon's last row, which would otherwise never be filled.
+                const bool crosses = y >= lo && (y < hi || (y == hi && y == bottom));
                 if (crosses) xs.push_back(a.x + double(y - a.y) * (b.x - a.x) / (b.y - a.y));
             }
             std::sort(xs.begin(), xs.end());
             for (std::size_t i = 0; i + 1 < xs.size(); i += 2)
-                for (int x = static_cast<int>(std::ceil(xs[i]));
-                     x <= static_cast<int>(std::floor(xs[i + 1])); ++x)
-                    plot(x, y, *brush_);
+                span(static_cast<long long>(std::ceil(xs[i])),
+                     static_cast<long long>(std::floor(xs[i + 1])), y, *brush_);
         }
     }
     std::vector<Point> closed = points;
@@ -111,9 +127,10 @@ void Canvas::polygon(const std::vector<Point>& points) {
 }
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, Color c) {
-    for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
-        for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
-            plot(x, y, c);
+    const long long top = std::max<long long>(std::min(y1, y2), clipTop_ - originY_);
+    const long long bottom = std::min<long long>(std::max(y1, y2), clipBottom_ - 1 - originY_);
+    for (long long y = top; y <= bottom; ++y)
+        span(std::min(x1, x2), std::max(x1, x2), static_cast<int>(y), c);
 }
 
 void Canvas::text(int x, int y, std::string_view text) {

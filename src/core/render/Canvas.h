@@ -51,6 +51,7 @@ class Canvas {
 
   private:
     void plot(int x, int y, Color c);
+    void span(long long lo, long long hi, int y, Color c);
 
     Image& image_;
     const FontSet& fonts_;

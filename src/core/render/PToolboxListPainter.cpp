@@ -25,7 +25,7 @@ void paintRows(Canvas& canvas, const TPTList& list, int r) {
 
 void paintScrollArrow(Canvas& canvas, const TPTList& list) {
     // Over a selected last row the arrow takes the surface colour to stay visible.
-    const Color c = list.maxItems() == list.selectedItem() + 1 ? list.color() : kBlack;
+    const Color c = list.maxItems() == list.selectedItem() + 1LL ? list.color() : kBlack;
     canvas.setPen(c);
     canvas.setBrush(c);
     const int x = list.width() - 8, y = list.height() - 10;

@@ -11,11 +11,11 @@ void paintSurface(Canvas& canvas, const TCCForm& form) {
     canvas.fillRect(0, 0, form.width() - 1, form.height() - 1, form.color());
 
     // Dots GridSpace - 1 apart; a step below one pixel would never leave the first dot.
-    const int step = form.gridSpace() - 1;
+    const long long step = form.gridSpace() - 1LL;
     if (form.gridVisible() != 0 && step >= 1)
-        for (int y = 0; y < screen; y += step)
-            for (int x = 0; x < screen; x += step)
-                canvas.pixel(x, y, kGray);
+        for (long long y = 0; y < screen; y += step)
+            for (long long x = 0; x < screen; x += step)
+                canvas.pixel(static_cast<int>(x), static_cast<int>(y), kGray);
 
     canvas.fillRect(0, 13, screen - 1, 14, kBlack);
 

@@ -133,6 +133,16 @@ TEST_F(ClipboardCommands, UnsuitableTextPastesNothing) {
                                   "[Ornadeck clipboard]\r\nLibrary=1\r\nRoot=X\r\n[X]\r\nControl="
                                   "Menu\r\nName=X\r\n"})
         EXPECT_FALSE(clipboard.paste(window, junk)) << junk;
+    // Kind words that are no kind of this library, or no name at all, must neither hang
+    // nor use up a number.
+    const int counter = workspace.nameCounter;
+    for (std::string_view kind : {"My Kind", "9x", "Foo", "Push", "A-b"})
+        EXPECT_FALSE(
+            clipboard.paste(window, "[Ornadeck clipboard]\r\nLibrary=1\r\nRoot=X\r\n[X]\r\n"
+                                    "Control=" +
+                                        std::string(kind) + "\r\nName=X\r\n"))
+            << kind;
+    EXPECT_EQ(workspace.nameCounter, counter);
     EXPECT_EQ(form.surface().children().size(), 1u);
     EXPECT_EQ(workspace.selected.control, before.control);
 }

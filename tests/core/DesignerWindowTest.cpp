@@ -297,3 +297,28 @@ TEST_F(Designer, NewWindowsAppearBesideTheInspectorAndBelowTheToolbars) {
 
 } // namespace
 } // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// A size typed in the inspector is a resize like any other: the window marks the selected
+// control alone again, except while a layout command has the notifications off.
+TEST_F(Designer, AnySizeChangeMarksTheSelectedControlAlone) {
+    Control* a = place("Button", {10, 20});
+    Control* b = place("Button", {10, 60});
+    click(a);
+    click(b, ShiftState::Shift);
+    ASSERT_EQ(marked().size(), 2u);
+    ASSERT_TRUE(window.engine().setProperty("Width", "60").ok()); // b is the selected one
+    EXPECT_EQ(marked(), std::vector<Control*>{b});
+    EXPECT_EQ(b->selectColor(), kBlue);
+
+    click(a, ShiftState::Shift);
+    form.setResizeNotifications(false);
+    b->setWidth(30);
+    EXPECT_EQ(marked().size(), 2u);
+    form.setResizeNotifications(true);
+}
+
+} // namespace
+} // namespace ornadeck

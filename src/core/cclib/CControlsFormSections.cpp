@@ -357,6 +357,12 @@ constexpr std::pair<std::string_view, Reader> kReaders[] = {
 
 } // namespace
 
+bool CControlsFormSections::knowsKind(std::string_view tag) const {
+    for (const auto& entry : kReaders)
+        if (entry.first == tag) return true;
+    return false;
+}
+
 Status CControlsFormSections::readSection(const IniFile& ini, const std::string& section,
                                           SectionReadContext& context) const {
     const SectionReader reader(ini, section);

@@ -10,6 +10,7 @@ class CControlsFormSections final : public FormSections {
     Library library() const override { return Library::CControls; }
     void writeControl(IniFile& ini, const Control& control) const override;
     void writeWindowChildren(IniFile& ini, const Form& form) const override;
+    bool knowsKind(std::string_view tag) const override;
     Status readSection(const IniFile& ini, const std::string& section,
                        SectionReadContext& context) const override;
 };

@@ -17,19 +17,24 @@ constexpr std::string_view kHeader = "Ornadeck clipboard";
 
 bool isMenuTag(std::string_view tag) { return tag == "Menu" || tag == "MenuBar"; }
 
+// The kind word has been checked to be a kind tag, so a name is found; the bound only
+// guards against a form where every candidate is somehow taken.
 std::string freshName(SectionReadContext& context, std::string_view kindWord) {
-    for (;;) {
+    for (int attempt = 0; attempt < 10000; ++attempt) {
         std::string name = context.form.nextDefaultName(kindWord, context.workspace.nameCounter);
         if (context.form.checkName(name, nullptr)) return name;
     }
+    return {};
 }
 
 // Reads one section of the clipboard under a new name and parent; returns the new control.
 Control* readAs(const IniFile& clip, const std::string& section, const std::string& parentName,
                 const FormSections& sections, SectionReadContext& context) {
     const std::string tag = clip.readString(section, "Control", "");
-    if (tag.empty() || isMenuTag(tag)) return nullptr;
+    // Only this library's kinds: the text may come from any program.
+    if (tag.empty() || isMenuTag(tag) || !sections.knowsKind(tag)) return nullptr;
     const std::string name = freshName(context, tag);
+    if (name.empty()) return nullptr;
     IniFile one;
     for (const std::string& key : clip.keyNames(section)) {
         std::string value = clip.readString(section, key, "");

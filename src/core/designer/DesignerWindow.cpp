@@ -28,9 +28,11 @@ DesignerWindow::DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& 
     snapDialog_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
         controlMouseUp(c, s, true);
     };
-    snap_.onResize = [this](Control& c) { controlaResize(c); };
-    snapDialog_.onResize = snap_.onResize;
+    // Every size change reaches the window, whether a drag, the inspector or a paste made it.
+    form_.setResizeHandler([this](Control& c) { controlaResize(c); });
 }
+
+DesignerWindow::~DesignerWindow() { form_.setResizeHandler(nullptr); }
 
 Engine& DesignerWindow::engine() const { return *kits_.current().engine; }
 
@@ -68,9 +70,7 @@ void DesignerWindow::mostrarSeleccionado(bool add) {
     remembered_ = workspace_.selected;
 }
 
-void DesignerWindow::controlaResize(Control&) {
-    if (form_.resizeNotifications()) mostrarSeleccionado(false);
-}
+void DesignerWindow::controlaResize(Control&) { mostrarSeleccionado(false); }
 
 void DesignerWindow::surfaceMouseDown() {
     remembered_ = Selection{&form_, nullptr};

@@ -21,7 +21,9 @@ class Ui;
 // The view forwards pointer events in surface pixels and draws what the form holds.
 class DesignerWindow {
   public:
+    // The window must not outlive its form.
     DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form);
+    ~DesignerWindow();
     DesignerWindow(const DesignerWindow&) = delete;
     DesignerWindow& operator=(const DesignerWindow&) = delete;
 

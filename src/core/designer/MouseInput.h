@@ -8,13 +8,13 @@ namespace ornadeck {
 
 enum class MouseButton { Left, Right, Middle };
 
-// Keys and buttons held during a pointer event. A release carries the button being
-// released too, so a right click reads as "right alone" at both ends.
+// Keys and buttons held during a pointer event (Alt plays no part in any rule). A release
+// must carry the button being released too, whatever the toolkit reports, so that a right
+// click reads as "right alone" at both ends and never selects.
 struct ShiftState {
     enum Flag : std::uint8_t {
         Shift = 1,
         Ctrl = 2,
-        Alt = 4,
         LeftButton = 8,
         RightButton = 16,
         MiddleButton = 32,

@@ -4,6 +4,7 @@
 #include "model/Status.h"
 
 #include <string>
+#include <string_view>
 
 namespace ornadeck {
 
@@ -32,6 +33,8 @@ class FormSections {
     virtual void writeControl(IniFile& ini, const Control& control) const = 0;
     // Sections that follow the surface's controls (the CControls menu bar and menus).
     virtual void writeWindowChildren(IniFile&, const Form&) const {}
+    // Whether `tag` is one of this library's kind tags (the Control key of a section).
+    virtual bool knowsKind(std::string_view tag) const = 0;
     // Reads one section. A name the form refuses ends the load with that error.
     virtual Status readSection(const IniFile& ini, const std::string& section,
                                SectionReadContext& context) const = 0;

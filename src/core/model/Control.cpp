@@ -10,8 +10,10 @@ namespace ornadeck {
 Control::~Control() = default;
 
 void Control::setBounds(int left, int top, int width, int height) {
+    const int oldWidth = width_, oldHeight = height_;
     setBoundsQuietly(left, top, width, height);
     repaint();
+    if (owner_ && (width_ != oldWidth || height_ != oldHeight)) owner_->notifyResized(*this);
 }
 
 int Control::clampCoord(long long v) {

@@ -64,6 +64,13 @@ class Form {
     // the selection before the command has reached every marked control.
     bool resizeNotifications() const { return resizeNotifications_; }
     void setResizeNotifications(bool on) { resizeNotifications_ = on; }
+    // Told whenever a control's size changes, however it changed, while notifications are on.
+    void setResizeHandler(std::function<void(Control&)> handler) {
+        resizeHandler_ = std::move(handler);
+    }
+    void notifyResized(Control& control) {
+        if (resizeNotifications_ && resizeHandler_) resizeHandler_(control);
+    }
 
     TPTDialog* currentDialog() const { return currentDialog_; }
     void setCurrentDialog(TPTDialog* dialog) { currentDialog_ = dialog; }
@@ -118,6 +125,7 @@ class Form {
     std::vector<std::unique_ptr<Control>> windowChildren_;
     TPTDialog* currentDialog_ = nullptr;
     bool resizeNotifications_ = true;
+    std::function<void(Control&)> resizeHandler_;
     std::vector<ComponentEntry> components_;
     // Lower-cased names of every control, so a name check costs the same on any form size.
     std::unordered_set<std::string> names_;

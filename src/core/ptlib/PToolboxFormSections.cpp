@@ -287,6 +287,12 @@ void PToolboxFormSections::writeControl(IniFile& ini, const Control& control) co
     writeOne(ini, control);
 }
 
+bool PToolboxFormSections::knowsKind(std::string_view tag) const {
+    for (const auto& entry : kReaders)
+        if (entry.first == tag) return true;
+    return false;
+}
+
 Status PToolboxFormSections::readSection(const IniFile& ini, const std::string& section,
                                          SectionReadContext& context) const {
     const SectionReader reader(ini, section);

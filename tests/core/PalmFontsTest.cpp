@@ -207,15 +207,17 @@ TEST_F(PalmFontsFolder, NoFontsReportsEachFaceAndDrawsBoxes) {
     ASSERT_EQ(fonts.loadProblems().size(), 4u);
     EXPECT_NE(fonts.loadProblems()[0].find("PilotStandard.bdf"), std::string::npos);
     for (std::string_view face : PalmFonts::kFaces) {
+        const bool large = face == "PilotLarge" || face == "PilotBold12";
         EXPECT_FALSE(fonts.hasFace(face));
-        EXPECT_EQ(fonts.fontFor(face).height(), 11);
-        EXPECT_EQ(inkedRows(fonts.fontFor(face).glyph(U'W')), 7);
+        EXPECT_EQ(fonts.fontFor(face).height(), large ? 14 : 11) << face;
+        EXPECT_EQ(inkedRows(fonts.fontFor(face).glyph(U'W')), large ? 9 : 7) << face;
     }
-    // Boxes 5 px apart on an 11-px line, whatever the face.
+    // Boxes 5 px apart on an 11-px line, 7 px apart on a 14-px line for the large faces.
     const Font large = fontOf("PilotLarge");
-    EXPECT_EQ(fonts.textWidth(large, "OK"), 10);
-    EXPECT_EQ(fonts.textWidth(large, "\xC3\x84 "), 10);
-    EXPECT_EQ(fonts.textHeight(large, "OK"), 11);
+    EXPECT_EQ(fonts.textWidth(large, "OK"), 14);
+    EXPECT_EQ(fonts.textWidth(large, "\xC3\x84 "), 14);
+    EXPECT_EQ(fonts.textHeight(large, "OK"), 14);
+    EXPECT_EQ(fonts.textWidth(fontOf("PilotBold"), "OK"), 10);
 }
 
 TEST_F(PalmFontsFolder, MissingFacesFallBackToTheStandardFace) {
@@ -254,6 +256,28 @@ TEST_F(PalmFontsFolder, BrokenFileIsReportedLikeAMissingOne) {
 
 TEST(PalmFonts, ProgramFolderIsAnExistingFolder) {
     EXPECT_TRUE(fs::is_directory(PalmFonts::programFolder()));
+}
+
+} // namespace
+} // namespace ornadeck
+
+#include "model/TextMetrics.h"
+
+namespace ornadeck {
+namespace {
+
+// Without any font file, drawing and the sizes the model computes must agree.
+TEST(PalmFontsFallback, BuiltInBoxesMeasureLikeTheFallbackMetrics) {
+    const PalmFonts none; // nothing loaded
+    for (const char* face : {"PilotStandard", "PilotBold", "PilotLarge", "PilotBold12"}) {
+        Font f;
+        f.face = face;
+        EXPECT_EQ(none.textWidth(f, "Hello"), FallbackTextMetrics::instance().textWidth(f, "Hello"))
+            << face;
+        EXPECT_EQ(none.textHeight(f, "Hello"),
+                  FallbackTextMetrics::instance().textHeight(f, "Hello"))
+            << face;
+    }
 }
 
 } // namespace

@@ -7,9 +7,11 @@ namespace ornadeck {
 
 namespace {
 
-// Same cell as FallbackTextMetrics measures: 5 px per glyph on an 11-px line.
-BitmapFont builtInBoxes() {
-    constexpr int kHeight = 11, kAscent = 9, kCap = 7, kWidth = 4;
+// The same cells FallbackTextMetrics measures: 5 px per glyph on an 11-px line for the small
+// faces, 7 px on a 14-px line for the large ones.
+BitmapFont builtInBoxes(bool large) {
+    const int kHeight = large ? 14 : 11, kAscent = large ? 11 : 9, kCap = large ? 9 : 7,
+              kWidth = large ? 6 : 4;
     BitmapFont font("Fallback", kHeight, kAscent);
     const Glyph box = boxGlyph(kHeight, kAscent, kCap, kWidth);
     const Glyph blank{box.advance, std::vector<std::uint32_t>(kHeight, 0)};
@@ -21,7 +23,7 @@ BitmapFont builtInBoxes() {
 
 } // namespace
 
-PalmFonts::PalmFonts() : boxes_(builtInBoxes()) {}
+PalmFonts::PalmFonts() : boxes_(builtInBoxes(false)), largeBoxes_(builtInBoxes(true)) {}
 
 PalmFonts PalmFonts::load(const std::filesystem::path& folder, Ui& ui) {
     PalmFonts fonts;
@@ -42,7 +44,7 @@ PalmFonts PalmFonts::load(const std::filesystem::path& folder, Ui& ui) {
 const BitmapFont& PalmFonts::fontFor(std::string_view face) const {
     if (auto it = fonts_.find(face); it != fonts_.end()) return it->second;
     if (auto it = fonts_.find(kFaces[0]); it != fonts_.end()) return it->second;
-    return boxes_;
+    return face == "PilotLarge" || face == "PilotBold12" ? largeBoxes_ : boxes_;
 }
 
 int PalmFonts::textWidth(const Font& font, std::string_view text) const {

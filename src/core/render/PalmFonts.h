@@ -46,6 +46,7 @@ class PalmFonts final : public FontSet, public TextMetrics {
   private:
     std::map<std::string, BitmapFont, std::less<>> fonts_;
     BitmapFont boxes_;
+    BitmapFont largeBoxes_;
     std::vector<std::string> problems_;
 };
 

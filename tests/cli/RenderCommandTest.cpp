@@ -2,6 +2,7 @@
 
 #include "cli/PngFile.h"
 #include "model/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,12 +15,6 @@ namespace fs = std::filesystem;
 
 class RenderCommand : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-render-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
     int run(std::vector<std::string> args, const fs::path& fonts = ORNADECK_SOURCE_DIR "/fonts") {
         out.str("");
         err.str("");
@@ -27,7 +22,9 @@ class RenderCommand : public testing::Test {
         return cli::runRender(views, fonts, out, err);
     }
 
-    fs::path dir;
+    test::TempDir temp_;
+
+    const fs::path dir = temp_.path();
     std::ostringstream out, err;
     const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
 };

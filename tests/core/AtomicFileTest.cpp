@@ -1,5 +1,7 @@
 #include "model/AtomicFile.h"
 
+#include "support/TempDir.h"
+
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,16 +16,6 @@ namespace fs = std::filesystem;
 
 class AtomicFileTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-atomic-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir_))
@@ -37,7 +29,9 @@ class AtomicFileTest : public testing::Test {
         return out;
     }
 
-    fs::path dir_;
+    test::TempDir temp_;
+
+    const fs::path dir_ = temp_.path();
 };
 
 TEST_F(AtomicFileTest, ReplacesContentFullyAndLeavesNoTempFile) {

@@ -1,5 +1,6 @@
 #include "cli/GenerateCommand.h"
 #include "model/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -12,12 +13,6 @@ namespace fs = std::filesystem;
 
 class CliGenerate : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-cli-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
     int run(std::vector<std::string> args) {
         out.str("");
         err.str("");
@@ -25,7 +20,9 @@ class CliGenerate : public testing::Test {
         return cli::runGenerate(views, out, err);
     }
 
-    fs::path dir;
+    test::TempDir temp_;
+
+    const fs::path dir = temp_.path();
     std::ostringstream out, err;
     const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
 };

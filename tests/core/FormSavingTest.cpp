@@ -4,6 +4,7 @@
 #include "formfile/FormFile.h"
 #include "model/AtomicFile.h"
 #include "support/CControlsFixture.h"
+#include "support/TempDir.h"
 
 #include <fstream>
 
@@ -14,12 +15,6 @@ namespace fs = std::filesystem;
 
 class FormSaving : public test::CControlsFixture {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-save-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
     static std::string contents(const fs::path& p) {
         std::string out;
         EXPECT_TRUE(readFileBytes(p, out).ok());
@@ -27,7 +22,8 @@ class FormSaving : public test::CControlsFixture {
     }
 
     CControlsFormSections sections;
-    fs::path dir;
+    test::TempDir temp_;
+    const fs::path dir = temp_.path();
 };
 
 TEST_F(FormSaving, NewFormIsProposedUnderItsCaptionAndCancelWritesNothing) {

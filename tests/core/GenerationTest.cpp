@@ -4,6 +4,7 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "support/FakeUi.h"
+#include "support/TempDir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -33,20 +34,16 @@ class RecordingGenerator final : public LibraryGenerator {
 
 class GenerationTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-gen-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        forms = {&one, &two};
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { forms = {&one, &two}; }
     std::string contents(const fs::path& p) {
         std::string out;
         EXPECT_TRUE(readFileBytes(p, out).ok());
         return out;
     }
 
-    fs::path dir;
+    test::TempDir temp_;
+
+    const fs::path dir = temp_.path();
     Form one{"One"}, two{"Two"};
     FormList forms;
     RecordingGenerator generator;

@@ -1,6 +1,7 @@
 #include "model/IniFile.h"
 
 #include "model/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -157,13 +158,8 @@ TEST(IniFileTest, HostileInputIsStable) {
 
 class IniFileDiskTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-ini-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    test::TempDir temp_;
+    const fs::path dir_ = temp_.path();
 };
 
 TEST_F(IniFileDiskTest, SaveThenLoadIsByteIdentical) {

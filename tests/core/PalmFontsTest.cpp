@@ -1,6 +1,7 @@
 #include "render/PalmFonts.h"
 
 #include "support/FakeUi.h"
+#include "support/TempDir.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -176,12 +177,6 @@ TEST(PalmFonts, TextMetricsSynthesizeBoldOnlyOnRegularFaces) {
 
 class PalmFontsFolder : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-fonts-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     void ship(std::string_view face) {
         const std::string file = std::string(face) + ".bdf";
         fs::copy_file(kShippedFonts / file, dir_ / file);
@@ -193,7 +188,9 @@ class PalmFontsFolder : public testing::Test {
         return t;
     }
 
-    fs::path dir_;
+    test::TempDir temp_;
+
+    const fs::path dir_ = temp_.path();
     test::FakeUi ui_;
 };
 

@@ -8,6 +8,7 @@
 #include "model/Workspace.h"
 #include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,6 @@ namespace fs = std::filesystem;
 
 class ProjectCommandsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-project-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // A saved CControls project with two forms, Main and Extra.
     fs::path savedProject() {
         ui.library = Library::CControls;
@@ -48,7 +42,9 @@ class ProjectCommandsTest : public testing::Test {
         return names;
     }
 
-    fs::path dir;
+    test::TempDir temp_;
+
+    const fs::path dir = temp_.path();
     Workspace workspace;
     test::FakeUi ui;
     Settings settings;

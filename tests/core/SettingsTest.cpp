@@ -1,5 +1,7 @@
 #include "model/Settings.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 namespace ornadeck {
@@ -9,13 +11,8 @@ namespace fs = std::filesystem;
 
 class SettingsTest : public testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ornadeck-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        path = fs::path(pattern) / "options.ini";
-    }
-    void TearDown() override { fs::remove_all(path.parent_path()); }
-    fs::path path;
+    test::TempDir temp_;
+    const fs::path path = temp_.path() / "options.ini";
 };
 
 TEST_F(SettingsTest, FreshInstallationDefaults) {

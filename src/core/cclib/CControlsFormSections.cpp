@@ -199,8 +199,6 @@ namespace ornadeck {
 
 namespace {
 
-using Reader = Status (*)(const SectionReader&, SectionReadContext&);
-
 Status readButton(const SectionReader& r, SectionReadContext& ctx) {
     auto c = std::make_unique<TCCButton>();
     c->setContent(r.text("Content", "Button"));
@@ -347,7 +345,7 @@ Status readMenu(const SectionReader& r, SectionReadContext& ctx) {
     return status;
 }
 
-constexpr std::pair<std::string_view, Reader> kReaders[] = {
+constexpr std::pair<std::string_view, KindReader> kReaders[] = {
     {"Button", readButton},   {"Label", readLabel},       {"CheckBox", readCheckBox},
     {"Switch", readSwitch},   {"Edit", readEdit},         {"ListBox", readListBox},
     {"Radio", readRadio},     {"Dialog", readDialog},     {"EditLine", readEditLine},
@@ -358,18 +356,12 @@ constexpr std::pair<std::string_view, Reader> kReaders[] = {
 } // namespace
 
 bool CControlsFormSections::knowsKind(std::string_view tag) const {
-    for (const auto& entry : kReaders)
-        if (entry.first == tag) return true;
-    return false;
+    return knowsKindIn(kReaders, tag);
 }
 
 Status CControlsFormSections::readSection(const IniFile& ini, const std::string& section,
                                           SectionReadContext& context) const {
-    const SectionReader reader(ini, section);
-    const std::string tag = reader.text("Control", "");
-    for (const auto& [kind, read] : kReaders)
-        if (kind == tag) return read(reader, context);
-    return {}; // not a CControls kind: skipped
+    return readSectionWith(kReaders, ini, section, context);
 }
 
 } // namespace ornadeck

@@ -64,6 +64,21 @@ Status placeRead(SectionReadContext& context, std::unique_ptr<Control> control,
     return status;
 }
 
+bool knowsKindIn(KindReaders readers, std::string_view tag) {
+    for (const auto& entry : readers)
+        if (entry.first == tag) return true;
+    return false;
+}
+
+Status readSectionWith(KindReaders readers, const IniFile& ini, const std::string& section,
+                       SectionReadContext& context) {
+    const SectionReader reader(ini, section);
+    const std::string tag = reader.text("Control", "");
+    for (const auto& [kind, read] : readers)
+        if (kind == tag) return read(reader, context);
+    return {};
+}
+
 void writeDialogSection(IniFile& ini, const Control& control, std::string_view titleKey) {
     const auto& dialog = static_cast<const TPTDialog&>(control);
     beginSection(ini, dialog, "Dialog")

@@ -5,8 +5,10 @@
 #include "model/IniFile.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ornadeck {
 
@@ -70,6 +72,14 @@ void readItems(const SectionReader& reader, ItemsControl& control);
 // placeReadControl for a control of the surface or a dialog, giving only the status.
 Status placeRead(SectionReadContext& context, std::unique_ptr<Control> control,
                  const SectionReader& reader, std::string_view defaultName);
+
+// A library's section readers by kind tag; a section's Control key picks one.
+using KindReader = Status (*)(const SectionReader&, SectionReadContext&);
+using KindReaders = std::span<const std::pair<std::string_view, KindReader>>;
+bool knowsKindIn(KindReaders readers, std::string_view tag);
+// Reads the section with the reader of its kind; a kind the library lacks reads nothing.
+Status readSectionWith(KindReaders readers, const IniFile& ini, const std::string& section,
+                       SectionReadContext& context);
 
 // The dialog section both libraries share; `titleKey` is "Content" or "Title".
 void writeDialogSection(IniFile& ini, const Control& dialog, std::string_view titleKey);

@@ -147,8 +147,6 @@ void readRect(const SectionReader& r, Control& c, int top, int left, int height,
                 r.number("Height", height));
 }
 
-using Reader = Status (*)(const SectionReader&, SectionReadContext&);
-
 Status readButton(const SectionReader& r, SectionReadContext& ctx) {
     auto c = std::make_unique<TPTButton>();
     c->setText(r.text("Text", "Button"));
@@ -272,7 +270,7 @@ Status readRadio(const SectionReader& r, SectionReadContext& ctx) {
     return placeRead(ctx, std::move(c), r, "Radio");
 }
 
-constexpr std::pair<std::string_view, Reader> kReaders[] = {
+constexpr std::pair<std::string_view, KindReader> kReaders[] = {
     {"Button", readButton},         {"Push", readPush},
     {"Select", readSelect},         {"CheckBox", readCheckBox},
     {"Label", readLabel},           {"List", readList},
@@ -288,18 +286,12 @@ void PToolboxFormSections::writeControl(IniFile& ini, const Control& control) co
 }
 
 bool PToolboxFormSections::knowsKind(std::string_view tag) const {
-    for (const auto& entry : kReaders)
-        if (entry.first == tag) return true;
-    return false;
+    return knowsKindIn(kReaders, tag);
 }
 
 Status PToolboxFormSections::readSection(const IniFile& ini, const std::string& section,
                                          SectionReadContext& context) const {
-    const SectionReader reader(ini, section);
-    const std::string tag = reader.text("Control", "");
-    for (const auto& [kind, read] : kReaders)
-        if (kind == tag) return read(reader, context);
-    return {}; // not a PToolboxLib kind: skipped
+    return readSectionWith(kReaders, ini, section, context);
 }
 
 } // namespace ornadeck

@@ -4,6 +4,7 @@
 #include "cclib/TCCRadio.h"
 #include "render/CControlsPictures.h"
 #include "render/Canvas.h"
+#include "render/ListParts.h"
 
 #include <algorithm>
 
@@ -26,34 +27,10 @@ void drawRows(Canvas& canvas, const ItemsControl& list, int visible, int right, 
     }
 }
 
-// The "more below" arrow; it turns into the fill colour on a selected last visible row.
-void drawScrollArrow(Canvas& canvas, const ItemsControl& list, int visible, int x, int y) {
-    if (list.itemCount() <= visible) return;
-    const Color c = visible == list.selectedItem() + 1LL ? list.color() : kBlack;
-    canvas.setPen(c);
-    canvas.setBrush(c);
-    canvas.polygon({{x, y},
-                    {x + 2, y},
-                    {x + 2, y + 3},
-                    {x + 4, y + 3},
-                    {x + 1, y + 6},
-                    {x - 2, y + 3},
-                    {x, y + 3}});
-}
-
 // An open drop-down list: a frame with cut corners, rows, and a shadow right and below.
 void drawOpenList(Canvas& canvas, const ItemsControl& list, int visible) {
     const int w = list.width(), h = list.height();
-    canvas.setPen(kBlack);
-    canvas.clearBrush();
-    canvas.polygon({{1, 0},
-                    {w - 3, 0},
-                    {w - 2, 1},
-                    {w - 2, h - 3},
-                    {w - 3, h - 2},
-                    {1, h - 2},
-                    {0, h - 3},
-                    {0, 1}});
+    drawCutCornerFrame(canvas, w, h);
     drawRows(canvas, list, visible, w - 3, h - 2);
     drawScrollArrow(canvas, list, visible, w - 8, h - 10);
     canvas.setPen(kBlack);

@@ -1,4 +1,5 @@
 #include "ptlib/TPTList.h"
+#include "render/ListParts.h"
 #include "render/PToolboxPaintParts.h"
 
 #include <algorithm>
@@ -23,21 +24,6 @@ void paintRows(Canvas& canvas, const TPTList& list, int r) {
     }
 }
 
-void paintScrollArrow(Canvas& canvas, const TPTList& list) {
-    // Over a selected last row the arrow takes the surface colour to stay visible.
-    const Color c = list.maxItems() == list.selectedItem() + 1LL ? list.color() : kBlack;
-    canvas.setPen(c);
-    canvas.setBrush(c);
-    const int x = list.width() - 8, y = list.height() - 10;
-    canvas.polygon({{x, y},
-                    {x + 2, y},
-                    {x + 2, y + 3},
-                    {x + 4, y + 3},
-                    {x + 1, y + 6},
-                    {x - 2, y + 3},
-                    {x, y + 3}});
-}
-
 } // namespace
 
 void paintPTList(Canvas& canvas, const TPTList& list) {
@@ -49,16 +35,9 @@ void paintPTList(Canvas& canvas, const TPTList& list) {
     if (standAlone)
         canvas.polygon({{0, 0}, {w - 2, 0}, {w - 2, h - 2}, {0, h - 2}});
     else
-        canvas.polygon({{1, 0},
-                        {w - 3, 0},
-                        {w - 2, 1},
-                        {w - 2, h - 3},
-                        {w - 3, h - 2},
-                        {1, h - 2},
-                        {0, h - 3},
-                        {0, 1}});
+        drawCutCornerFrame(canvas, w, h);
     paintRows(canvas, list, r);
-    if (list.itemCount() > list.maxItems()) paintScrollArrow(canvas, list);
+    drawScrollArrow(canvas, list, list.maxItems(), w - 8, h - 10);
     // Closing lines: the bottom edge again, and below it the surface or a shadow.
     canvas.setPen(kBlack);
     canvas.clearBrush();

@@ -1,5 +1,6 @@
 #include "codegen/CControlsKinds.h"
 
+#include "cclib/AlignmentCode.h"
 #include "cclib/DropListControl.h"
 #include "cclib/TCCBitmap.h"
 #include "cclib/TCCButton.h"
@@ -32,17 +33,6 @@ std::string call(const std::string& name, std::string_view fn, const std::string
 std::string fontPrefix(const Control& c) {
     const int number = fontNumber(c.font().face);
     return number == 0 ? std::string() : "/f" + std::to_string(number);
-}
-
-int alignmentCode(Alignment a) {
-    switch (a) {
-    case Alignment::Center:
-        return 1;
-    case Alignment::Right:
-        return 2;
-    default:
-        return 0;
-    }
 }
 
 std::string setContent(const Control& c, std::string_view text) {

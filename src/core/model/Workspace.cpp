@@ -10,7 +10,8 @@ Workspace::Workspace() = default;
 Workspace::~Workspace() = default;
 
 void Workspace::activate(Form& form) {
-    auto it = std::find_if(forms.begin(), forms.end(), [&](const auto& f) { return f.get() == &form; });
+    auto it =
+        std::find_if(forms.begin(), forms.end(), [&](const auto& f) { return f.get() == &form; });
     if (it != forms.end()) std::rotate(forms.begin(), it, it + 1);
     activeForm = &form;
 }

@@ -31,6 +31,8 @@ void DesignerWindow::endCapture() {
     captured_ = nullptr;
 }
 
+void DesignerWindow::releaseCapture() { endCapture(); }
+
 void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState shift) {
     if (capture_ != Capture::None) return; // another button is already held
     syncGridSize();

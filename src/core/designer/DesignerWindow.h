@@ -37,6 +37,8 @@ class DesignerWindow {
     void mouseMove(Point onSurface, ShiftState shift);
     void mouseRelease(Point onSurface, MouseButton button, ShiftState shift);
     PointerShape pointer() const { return pointer_; }
+    // The view lost the pointer (a popup, another window): no release will come.
+    void releaseCapture();
 
     // The window's own handlers, also reachable directly.
     void activate();

@@ -45,4 +45,11 @@ void Settings::addRecent(const std::string& path) {
     if (recent_.size() > kRecentLimit) recent_.resize(kRecentLimit);
 }
 
+void Settings::removeObsoleteRecent() {
+    std::erase_if(recent_, [](const std::string& path) {
+        std::error_code ec;
+        return !std::filesystem::is_regular_file(path, ec);
+    });
+}
+
 } // namespace ornadeck

@@ -29,6 +29,9 @@ class Settings {
     // Recent projects, newest first.
     const std::vector<std::string>& recent() const { return recent_; }
     void addRecent(const std::string& path);
+    void clearRecent() { recent_.clear(); }
+    // Drops the entries whose file is gone.
+    void removeObsoleteRecent();
 
     // The rest of the file, for sections others own (the desktop's toolbars).
     IniFile& ini() { return ini_; }

@@ -16,6 +16,15 @@ void Workspace::activate(Form& form) {
     activeForm = &form;
 }
 
+void Workspace::closeAllForms() {
+    activeForm = nullptr;
+    selected = {};
+    if (formClosing)
+        for (const auto& form : forms)
+            formClosing(*form);
+    forms.clear();
+}
+
 Form* Workspace::findFormByPath(const std::string& path) const {
     // From the end of the window list to its start, comparing paths exactly.
     for (auto it = forms.rbegin(); it != forms.rend(); ++it)

@@ -2,6 +2,7 @@
 
 #include "model/Library.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@ namespace ornadeck {
 
 class Control;
 class Form;
+class TextMetrics;
 
 // The object whose properties the inspector shows: a control, or a form itself when
 // `control` is null.
@@ -60,7 +62,14 @@ struct Workspace {
     std::vector<std::unique_ptr<Form>> forms;
     Form* activeForm = nullptr;
 
+    // What new forms measure their texts with (the Palm fonts); null for the fallback.
+    const TextMetrics* metrics = nullptr;
+    // Told before each form is destroyed, so that whatever shows it can let go first.
+    std::function<void(Form&)> formClosing;
+
     bool projectOpen() const { return !projectName.empty(); }
+    // Destroys every form, telling `formClosing` about each one first.
+    void closeAllForms();
     // Moves a form to the front of the window list and makes it the active one.
     void activate(Form& form);
     Form* findFormByPath(const std::string& path) const;

@@ -56,7 +56,7 @@ bool ProjectCommands::saveChangesPrompt() {
 Form& ProjectCommands::nuevoForm(std::string name) {
     if (name.empty())
         name = (workspace_.shortNames ? "Fm" : "Form") + std::to_string(++workspace_.formCounter);
-    auto owned = std::make_unique<Form>(name);
+    auto owned = std::make_unique<Form>(name, workspace_.metrics);
     Form& form = *owned;
     form.surface().setTitle(name);
     if (workspace_.gridMode) {
@@ -142,9 +142,7 @@ void ProjectCommands::abrirProyecto() {
 
 void ProjectCommands::cerrarTodo() {
     workspace_.formCounter = 0;
-    workspace_.activeForm = nullptr;
-    workspace_.selected = {};
-    workspace_.forms.clear();
+    workspace_.closeAllForms();
     workspace_.zoom.shown = false;
     workspace_.inspector.shown = false;
     workspace_.generateEnabled = false;
@@ -243,7 +241,10 @@ bool ProjectCommands::confirmQuit() { return saveChangesPrompt(); }
 bool ProjectCommands::openForm() {
     auto chosen = ui_.chooseOpenFile("Open Form", "Ornadeck Form (*.ozf)|*.ozf");
     if (!chosen) return false;
-    const std::string path = chosen->string();
+    return openFormAt(chosen->string());
+}
+
+bool ProjectCommands::openFormAt(const std::string& path) {
     if (Form* open = workspace_.findFormByPath(path)) {
         open->setVisible(true);
         workspace_.activate(*open);

@@ -27,6 +27,8 @@ class ProjectCommands {
     // Asked when the program is about to close; false keeps it running.
     bool confirmQuit();
     bool openForm();
+    // Open Form without the dialog: a form named on the command line.
+    bool openFormAt(const std::string& path);
     // True when the generate window may open; a never-saved project is saved first.
     bool generateCode();
 

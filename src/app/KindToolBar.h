@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/Library.h"
+
+#include <QToolBar>
+#include <map>
+#include <string>
+
+class QAction;
+class QActionGroup;
+
+namespace ornadeck::app {
+
+// The "Controls" toolbar: one button per control kind, at most one down, and a click on the
+// one that is down raises it. Which buttons show, their hints and the kinds they place
+// follow the library.
+class KindToolBar : public QToolBar {
+    Q_OBJECT
+  public:
+    explicit KindToolBar(QWidget* parent = nullptr);
+
+    void configure(Library library);
+    Library library() const { return library_; }
+    // Shows the kind tag the core holds as the chosen tool (empty: every button up).
+    void showTool(const std::string& kindTag);
+    QAction* action(const QString& id) const;
+
+  signals:
+    // The user chose a kind, or raised the pressed button (empty tag).
+    void toolChosen(const std::string& kindTag);
+
+  private:
+    void onTriggered(QAction* action);
+
+    Library library_ = Library::PToolboxLib;
+    std::map<QString, QAction*> actions_;
+};
+
+} // namespace ornadeck::app

@@ -1,0 +1,150 @@
+#include "MainWindow.h"
+
+#include "AppCore.h"
+#include "KindToolBar.h"
+#include "RecentProjectsMenu.h"
+#include "ToolbarLayout.h"
+#include "designer/DesignerView.h"
+#include "designer/DesignerViews.h"
+#include "help/HelpWindow.h"
+#include "model/Form.h"
+#include "shell/ControlToolbar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace ornadeck::app {
+
+MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), core_(core) {
+    setObjectName("TMainForm");
+    setWindowTitle(QString::fromStdString(core_.workspace.caption));
+    setWindowIcon(QIcon(":/icons/ornadeck.svg"));
+    core_.ui.setParentWidget(this);
+    area_ = new QMdiArea(this);
+    area_->setObjectName("clientArea");
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(area_);
+    views_ = std::make_unique<DesignerViews>(core_, *area_);
+    connect(views_.get(), &DesignerViews::changed, this, &MainWindow::refresh);
+    connect(views_.get(), &DesignerViews::popupRequested, this, &MainWindow::showPopup);
+    buildActions();
+    buildMenus();
+    buildToolBars();
+    buildStatusBar();
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::start() {
+    core_.start();
+    ToolbarLayout::restore(*this, toolbars_, core_.settings.ini());
+    refresh();
+}
+
+QAction* MainWindow::command(const QString& id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QString MainWindow::statusText(int panel) const {
+    return panel >= 0 && panel < 2 && panels_[panel] ? panels_[panel]->text() : QString();
+}
+
+void MainWindow::buildStatusBar() {
+    for (int i = 0; i < 2; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QStringLiteral("statusPanel%1").arg(i));
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(panels_[i]);
+    }
+    panels_[0]->setFixedWidth(80);
+    panels_[0]->setAlignment(Qt::AlignCenter);
+    panels_[1]->setMinimumWidth(50);
+    panels_[0]->setAccessibleName(tr("Library"));
+    panels_[1]->setAccessibleName(tr("Short names"));
+}
+
+void MainWindow::refresh() {
+    const Workspace& w = core_.workspace;
+    views_->sync();
+    setWindowTitle(QString::fromStdString(w.caption));
+    command("mnuProjectGenerateCode")->setEnabled(w.generateEnabled);
+    command("mnuGrid")->setChecked(w.gridMode);
+    command("mnuShortNames")->setChecked(w.shortNames);
+    const bool haveDesigner = views_->activeView() != nullptr;
+    for (const char* id : {"mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs", "mnuPaste"})
+        command(id)->setEnabled(haveDesigner);
+    const bool control = haveDesigner && w.selected.control != nullptr;
+    for (const char* id : {"mnuCut", "mnuCopy"})
+        command(id)->setEnabled(control);
+    if (configured_ != w.library) {
+        kinds_->configure(w.library);
+        configured_ = w.library;
+    }
+    panels_[0]->setText(QString::fromUtf8(libraryStatusText(w.library).data()));
+    panels_[1]->setText(w.shortNames ? tr("Short names") : QString());
+    kinds_->showTool(w.tool);
+    recent_->refresh();
+}
+
+void MainWindow::run(const std::function<void()>& command) {
+    command();
+    views_->invalidateAll();
+    refresh();
+}
+
+void MainWindow::on(const char* id, std::function<void()> command) {
+    connect(this->command(id), &QAction::triggered, this,
+            [this, command = std::move(command)] { run(command); });
+}
+
+void MainWindow::onDesigner(const char* id, std::function<void(DesignerView&)> command) {
+    connect(this->command(id), &QAction::triggered, this, [this, command = std::move(command)] {
+        DesignerView* view = views_->activeView();
+        if (!view) return;
+        command(*view);
+        view->invalidatePicture();
+        refresh();
+    });
+}
+
+int MainWindow::helpContext() const {
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (qobject_cast<DesignerView*>(w)) return 5;
+        if (w->objectName() == "TfrmProp") return 4;
+    }
+    return 1;
+}
+
+void MainWindow::showHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showContext(helpContext());
+}
+
+void MainWindow::showPopup(DesignerView* view, QPoint at) {
+    if (!view) return;
+    refresh();
+    popup_->popup(at);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!core_.projects.confirmQuit()) {
+        event->ignore();
+        refresh();
+        return;
+    }
+    ToolbarLayout::save(*this, toolbars_, core_.settings.ini());
+    core_.quit();
+    views_->closeAllForGood();
+    if (help_) help_->close();
+    event->accept();
+}
+
+} // namespace ornadeck::app

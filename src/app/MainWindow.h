@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/Library.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace ornadeck::app {
+
+class AppCore;
+class DesignerView;
+class DesignerViews;
+class HelpWindow;
+class KindToolBar;
+class RecentProjectsMenu;
+
+// The program's frame: menus, toolbars and status bar built from the command table, the
+// designer windows in an MDI area. It routes each command to the core and then redraws
+// from what the core holds; it keeps no design state of its own.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(AppCore& core, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // What follows creation: settings, fonts, toolbars and the recent list, in that order.
+    void start();
+    // Opens projects and forms named on the command line.
+    void openPaths(const QStringList& paths);
+
+    QAction* command(const QString& id) const;
+    KindToolBar& kindToolBar() const { return *kinds_; }
+    DesignerViews& views() const { return *views_; }
+    QMdiArea& area() const { return *area_; }
+    QString statusText(int panel) const;
+    HelpWindow* helpWindow() const { return help_; }
+    QMenu& popupMenu() const { return *popup_; }
+
+    // Brings every view, caption, state and enabled flag in line with the core.
+    void refresh();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildStatusBar();
+    void connectCommands();
+    void on(const char* id, std::function<void()> command);
+    // Runs a command that may change any form, then redraws.
+    void run(const std::function<void()>& command);
+    // Runs a command on the active designer window; nothing without one.
+    void onDesigner(const char* id, std::function<void(DesignerView&)> command);
+
+    void cut();
+    void copy();
+    void paste();
+    void showHelp();
+    void showPopup(DesignerView* view, QPoint at);
+    int helpContext() const;
+
+    AppCore& core_;
+    QMdiArea* area_ = nullptr;
+    std::unique_ptr<DesignerViews> views_;
+    std::map<QString, QAction*> actions_;
+    KindToolBar* kinds_ = nullptr;
+    QList<class QToolBar*> toolbars_;
+    RecentProjectsMenu* recent_ = nullptr;
+    QLabel* panels_[2] = {nullptr, nullptr};
+    QMenu* popup_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    std::optional<Library> configured_;
+};
+
+} // namespace ornadeck::app

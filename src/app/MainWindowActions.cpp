@@ -1,0 +1,123 @@
+// Menus, toolbars and the popup, all built from the command table.
+#include "AppCore.h"
+#include "KindToolBar.h"
+#include "MainWindow.h"
+#include "RecentProjectsMenu.h"
+#include "commands/CommandTable.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace ornadeck::app {
+
+namespace {
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+void MainWindow::buildActions() {
+    for (const CommandSpec& spec : commandTable()) {
+        auto* a = new QAction(text(spec.caption), this);
+        a->setObjectName(text(spec.id));
+        if (!spec.shortcut.empty()) {
+            QList<QKeySequence> keys;
+            for (const QString& k : text(spec.shortcut).split(u';'))
+                keys << QKeySequence(k, QKeySequence::PortableText);
+            a->setShortcuts(keys);
+        }
+        a->setStatusTip(text(spec.hint));
+        a->setToolTip(spec.tip.empty() ? text(spec.hint) : text(spec.tip));
+        if (!spec.icon.empty()) a->setIcon(QIcon(":/icons/" + text(spec.icon)));
+        a->setCheckable(spec.checkable);
+        actions_[a->objectName()] = a;
+    }
+    // The popup's commands act on the designer that has the focus; Delete must not fire
+    // while the user types elsewhere, so its key is the designer view's own.
+    command("mnuDelete")->setShortcutContext(Qt::WidgetShortcut);
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const QString& title, const char* name, const char* hint) {
+        QMenu* m = bar->addMenu(title);
+        m->setObjectName(name);
+        m->menuAction()->setStatusTip(tr(hint));
+        m->setToolTipsVisible(true);
+        return m;
+    };
+    auto add = [&](QMenu* m, std::initializer_list<const char*> ids) {
+        for (const char* id : ids) {
+            if (std::string_view(id) == "-")
+                m->addSeparator();
+            else
+                m->addAction(command(id));
+        }
+    };
+    QMenu* file = addMenu(tr("&File"), "mnuFile", "File related commands");
+    add(file, {"mnuNewProject", "mnuSaveProject", "mnuSaveProjectAs", "mnuFileOpenProject", "-"});
+    recent_ = new RecentProjectsMenu(core_.settings, this);
+    file->addMenu(recent_);
+    connect(recent_, &RecentProjectsMenu::projectChosen, this, [this](const QString& path) {
+        run([this, path] { core_.projects.openRecent(path.toStdString()); });
+    });
+    add(file, {"mnuNewForm", "mnuFileOpenForm", "mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs",
+               "mnuCloseAll", "-", "mnuExit"});
+    add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"), {"mnuCut", "mnuCopy", "mnuPaste"});
+    add(addMenu(tr("&View"), "mnuView", "Windows and the grid"),
+        {"mnuZoom", "mnuProperties", "-", "mnuGrid"});
+    add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
+        {"mnuProjectGenerateCode", "-", "mnuShortNames"});
+    QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
+    add(tools, {"mnuOptions"});
+    tools->menuAction()->setVisible(false);
+    add(addMenu(tr("&Help"), "mnuHelp", "Help topics"), {"mnuHelpContents", "-", "mnuAbout"});
+
+    popup_ = new QMenu(this);
+    popup_->setObjectName("popMenu");
+    for (std::string_view id : popupMenuItems()) {
+        if (id == "-")
+            popup_->addSeparator();
+        else
+            popup_->addAction(command(text(id)));
+    }
+}
+
+void MainWindow::buildToolBars() {
+    for (const ToolBarSpec& spec : toolBarTable()) {
+        QToolBar* tb = nullptr;
+        if (spec.name == "tbControls") {
+            kinds_ = new KindToolBar(this);
+            tb = kinds_;
+            connect(kinds_, &KindToolBar::toolChosen, this,
+                    [this](const std::string& tag) { core_.workspace.tool = tag; });
+        } else {
+            tb = new QToolBar(text(spec.caption), this);
+            tb->setObjectName(text(spec.name));
+            for (std::string_view id : spec.items) {
+                if (id == "-") {
+                    tb->addSeparator();
+                    continue;
+                }
+                QAction* a = command(text(id));
+                tb->addAction(a);
+                // Screen readers read toolbar buttons by these names.
+                QWidget* button = tb->widgetForAction(a);
+                button->setObjectName("spb" + a->objectName().mid(3));
+                button->setAccessibleName(a->toolTip().replace(u'\n', u' '));
+            }
+        }
+        tb->setWindowTitle(text(spec.caption));
+        tb->setProperty("defaultRow", spec.row);
+        tb->setIconSize(QSize(16, 16));
+        // A toolbar without a close button cannot be hidden from the toolbar menu either.
+        if (!spec.closable) tb->toggleViewAction()->setEnabled(false);
+        toolbars_ << tb;
+    }
+}
+
+} // namespace ornadeck::app

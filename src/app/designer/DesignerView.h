@@ -1,0 +1,60 @@
+#pragma once
+
+#include "designer/DesignerWindow.h"
+#include "designer/ViewMapping.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace ornadeck::app {
+
+class AppCore;
+
+// One form's designer picture: paints what the core renders at a whole zoom factor and
+// hands pointer input to the core's designer window in surface pixels.
+class DesignerView : public QWidget {
+    Q_OBJECT
+  public:
+    DesignerView(AppCore& core, Form& form, QWidget* parent = nullptr);
+
+    DesignerWindow& designer() { return designer_; }
+    Form& form() { return designer_.form(); }
+    const ViewMapping& mapping() const { return mapping_; }
+
+    int zoom() const { return zoom_; }
+    void setZoom(int zoom);
+    // The form changed: draw it again at the next paint, once however many changes came.
+    void invalidatePicture();
+    // The picture as last drawn (1:1), drawn now if it is out of date.
+    const QImage& picture();
+
+  signals:
+    // The form or its selection changed through this view.
+    void changed();
+    // The popup menu is wanted at a global position.
+    void popupRequested(QPoint globalPos);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void updateMapping();
+    void endAnyDrag();
+
+    AppCore& core_;
+    DesignerWindow designer_;
+    int zoom_ = 2;
+    ViewMapping mapping_;
+    QImage picture_;
+    bool pictureValid_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace ornadeck::app

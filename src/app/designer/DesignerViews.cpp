@@ -1,0 +1,120 @@
+#include "designer/DesignerViews.h"
+
+#include "AppCore.h"
+#include "designer/DesignerSubWindow.h"
+#include "designer/DesignerView.h"
+#include "designer/WindowPlacement.h"
+#include "model/Form.h"
+
+#include <QMdiArea>
+
+namespace ornadeck::app {
+
+DesignerViews::DesignerViews(AppCore& core, QMdiArea& area) : core_(core), area_(area) {
+    core_.workspace.formClosing = [this](Form& form) { forget(form); };
+    connect(&area_, &QMdiArea::subWindowActivated, this, &DesignerViews::onActivated);
+}
+
+DesignerViews::~DesignerViews() { core_.workspace.formClosing = nullptr; }
+
+void DesignerViews::create(Form& form) {
+    auto* view = new DesignerView(core_, form);
+    auto* window = new DesignerSubWindow(view);
+    window->setObjectName(QString::fromStdString("designer:" + form.name()));
+    // New windows appear right of the inspector and below the top edge, as the core places.
+    if (form.windowLeft() == 0 && form.windowTop() == 0) {
+        placeNewDesignerWindow(form, core_.workspace, {});
+        showDesignerWindow(form, core_.workspace, {});
+    }
+    area_.addSubWindow(window);
+    // Forms stored at one place would hide each other: step each one down and right.
+    QPoint at(form.windowLeft(), form.windowTop());
+    auto taken = [&](QPoint p) {
+        for (const auto& [other, w] : windows_)
+            if (w->pos() == p) return true;
+        return false;
+    };
+    while (taken(at))
+        at += QPoint(24, 24);
+    window->move(at);
+    windows_[&form] = window;
+    connect(view, &DesignerView::changed, this, &DesignerViews::changed);
+    connect(view, &DesignerView::popupRequested, this,
+            [this, view](QPoint where) { emit popupRequested(view, where); });
+    connect(window, &DesignerSubWindow::closeRequested, this, &DesignerViews::onCloseRequested);
+    connect(window, &DesignerSubWindow::moved, this, [this, &form](DesignerSubWindow* w) {
+        if (!syncing_) form.setWindowPosition(w->x(), w->y());
+    });
+}
+
+void DesignerViews::forget(Form& form) {
+    auto it = windows_.find(&form);
+    if (it == windows_.end()) return;
+    DesignerSubWindow* window = it->second;
+    windows_.erase(it);
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    window->closeForGood();
+    area_.removeSubWindow(window);
+    delete window; // the view and its core designer window go with it, while the form lives
+    syncing_ = wasSyncing;
+}
+
+void DesignerViews::sync() {
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    for (const auto& owned : core_.workspace.forms) {
+        Form& form = *owned;
+        if (!windows_.contains(&form)) create(form);
+        DesignerSubWindow* window = windows_.at(&form);
+        window->setWindowTitle(QString::fromStdString(form.caption()));
+        if (form.visible() != window->isVisible()) {
+            window->setVisible(form.visible());
+            // The frame's size is known only once it is shown in the area.
+            if (form.visible()) window->fitToView();
+        }
+    }
+    if (DesignerView* active = activeView()) {
+        auto* window = windows_.at(&active->form());
+        if (area_.activeSubWindow() != window && window->isVisible()) {
+            area_.setActiveSubWindow(window);
+            active->setFocus();
+        }
+    }
+    syncing_ = wasSyncing;
+}
+
+DesignerView* DesignerViews::viewOf(const Form* form) const {
+    auto it = windows_.find(form);
+    return it == windows_.end() ? nullptr : it->second->view();
+}
+
+DesignerView* DesignerViews::activeView() const { return viewOf(core_.workspace.activeForm); }
+
+void DesignerViews::invalidateAll() {
+    for (auto& [form, window] : windows_)
+        window->view()->invalidatePicture();
+}
+
+void DesignerViews::closeAllForGood() {
+    while (!windows_.empty())
+        forget(windows_.begin()->second->view()->form());
+}
+
+void DesignerViews::onActivated(QMdiSubWindow* window) {
+    if (syncing_ || !window) return;
+    auto* designer = qobject_cast<DesignerSubWindow*>(window);
+    if (!designer) return;
+    if (core_.workspace.activeForm == &designer->view()->form()) return;
+    designer->view()->designer().activate();
+    emit changed();
+}
+
+void DesignerViews::onCloseRequested(DesignerSubWindow* window) {
+    // Closing acts on that window's form; the core asks about saving.
+    window->view()->designer().close();
+    window->view()->invalidatePicture();
+    emit changed();
+}
+
+} // namespace ornadeck::app

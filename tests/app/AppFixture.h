@@ -1,0 +1,106 @@
+#pragma once
+
+#include "AppCore.h"
+#include "KindToolBar.h"
+#include "MainWindow.h"
+#include "designer/DesignerView.h"
+#include "designer/DesignerViews.h"
+#include "model/Form.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+namespace ornadeck::app::test {
+
+inline std::filesystem::path sourceDir() { return ORNADECK_SOURCE_DIR; }
+inline std::filesystem::path fontsDir() { return sourceDir() / "fonts"; }
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// The desktop program as a user meets it, with a script answering every dialog.
+class AppFixture : public testing::Test {
+  protected:
+    AppFixture() { launch(); }
+    ~AppFixture() override { shutDown(); }
+
+    void launch() {
+        core = std::make_unique<AppCore>(fontsDir(), temp.path() / "options.ini");
+        core->ui.setScript(&ui);
+        window = std::make_unique<MainWindow>(*core);
+        window->start();
+        window->resize(1024, 768);
+        window->show();
+    }
+    // Quits as the user would (answering the prompt from the script) and drops the window.
+    void shutDown() {
+        if (!window) return;
+        // Never save anything on the way out: some tests open the shipped examples.
+        ui.answers = {Answer::No};
+        window->close();
+        window.reset();
+        core.reset();
+    }
+    void restart() {
+        shutDown();
+        launch();
+    }
+
+    void trigger(const char* id) {
+        QAction* a = window->command(id);
+        ASSERT_NE(a, nullptr) << id;
+        a->trigger();
+    }
+    QToolButton* toolButton(const QString& id) {
+        return qobject_cast<QToolButton*>(
+            window->kindToolBar().widgetForAction(window->kindToolBar().action(id)));
+    }
+    DesignerView* activeView() { return window->views().activeView(); }
+    Form& activeForm() { return *core->workspace.activeForm; }
+
+    // Pointer events on the active view at surface pixels, as a person's mouse sends them.
+    void press(Point at, Qt::KeyboardModifiers keys = {}, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mousePress(activeView(), b, keys, pointAt(at));
+    }
+    void release(Point at, Qt::KeyboardModifiers keys = {}, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseRelease(activeView(), b, keys, pointAt(at));
+    }
+    void moveHeld(Point at, Qt::KeyboardModifiers keys = {},
+                  Qt::MouseButtons held = Qt::LeftButton) {
+        const QPointF p = activeView()->mapping().fromSurface(at);
+        QMouseEvent e(QEvent::MouseMove, p, activeView()->mapToGlobal(p), Qt::NoButton, held, keys);
+        QApplication::sendEvent(activeView(), &e);
+    }
+    void click(Point at, Qt::KeyboardModifiers keys = {}) {
+        press(at, keys);
+        release(at, keys);
+    }
+    QPoint pointAt(Point at) { return activeView()->mapping().fromSurface(at).toPoint(); }
+
+    // Chooses a control tool on the toolbar, then clicks the surface.
+    Control* place(const QString& tool, Point at) {
+        QTest::mouseClick(toolButton(tool), Qt::LeftButton);
+        click(at);
+        return core->workspace.selected.control;
+    }
+
+    ornadeck::test::TempDir temp;
+    ornadeck::test::FakeUi ui;
+    std::unique_ptr<AppCore> core;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace ornadeck::app::test

@@ -1,0 +1,155 @@
+#include "AppFixture.h"
+#include "help/HelpWindow.h"
+#include "model/IniFile.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace ornadeck::app::test {
+namespace {
+
+using MainWindowTest = AppFixture;
+
+TEST_F(MainWindowTest, AFreshStartProposesPToolboxLibWithTheGridOn) {
+    EXPECT_EQ(window->windowTitle(), "Ornadeck 1.1");
+    EXPECT_EQ(window->statusText(0), "PToolboxLib");
+    EXPECT_EQ(window->statusText(1), "");
+    EXPECT_TRUE(window->command("mnuGrid")->isChecked());
+    EXPECT_FALSE(window->command("mnuShortNames")->isChecked());
+    EXPECT_FALSE(window->command("mnuProjectGenerateCode")->isEnabled());
+    for (const char* shown : {"spbSelect", "spbPush", "spbPop", "spbGSI", "spbDialog"})
+        EXPECT_TRUE(window->kindToolBar().action(shown)->isVisible()) << shown;
+    for (const char* hidden : {"spbSwitch", "spbMenu", "spbDropDown", "spbPopUp", "spbEditLine"})
+        EXPECT_FALSE(window->kindToolBar().action(hidden)->isVisible()) << hidden;
+    EXPECT_EQ(toolButton("spbEdit")->accessibleName(), "Field");
+}
+
+TEST_F(MainWindowTest, MenusShowTheirCaptionsShortcutsAndHints) {
+    struct Case {
+        const char* id;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Case cases[] = {
+        {"mnuNewProject", "&New Project...", "Ctrl+N"},
+        {"mnuSaveProject", "&Save Project", "Ctrl+S"},
+        {"mnuSaveProjectAs", "Save Project &As...", "Ctrl+A"},
+        {"mnuFileOpenProject", "&Open Project...", "Ctrl+O"},
+        {"mnuCut", "Cu&t", "Ctrl+X"},
+        {"mnuCopy", "&Copy", "Ctrl+C"},
+        {"mnuPaste", "&Paste", "Ctrl+V"},
+        {"mnuProjectGenerateCode", "&Generate Code...", "F7"},
+        {"mnuSWidth", "Same &Widht", ""},
+    };
+    for (const Case& c : cases) {
+        QAction* a = window->command(c.id);
+        ASSERT_NE(a, nullptr) << c.id;
+        EXPECT_EQ(a->text(), c.caption);
+        EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), c.shortcut);
+    }
+    EXPECT_EQ(window->command("mnuNewForm")->statusTip(), "Create a new blank form");
+    EXPECT_EQ(window->command("mnuExit")->statusTip(), "Exit the application");
+    auto* tools = window->findChild<QMenu*>("mnuTools");
+    ASSERT_NE(tools, nullptr);
+    EXPECT_FALSE(tools->menuAction()->isVisible());
+}
+
+// Screen readers read toolbars by the buttons' names: every one must have its hint.
+TEST_F(MainWindowTest, EveryToolbarButtonHasAnAccessibleName) {
+    int buttons = 0;
+    for (QToolBar* bar : window->findChildren<QToolBar*>()) {
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator() || !a->isVisible()) continue;
+            QWidget* w = bar->widgetForAction(a);
+            ASSERT_NE(w, nullptr);
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << a->objectName().toStdString();
+            EXPECT_FALSE(a->toolTip().isEmpty()) << a->objectName().toStdString();
+            ++buttons;
+        }
+    }
+    EXPECT_GE(buttons, 7 + 3 + 10 + 12);
+    EXPECT_EQ(window->findChild<QWidget*>("spbCHoriz")->accessibleName(),
+              "Center horizontally in form or dialog");
+}
+
+TEST_F(MainWindowTest, ShortNamesShowInTheStatusBarAndNameTheNextForm) {
+    trigger("mnuShortNames");
+    EXPECT_EQ(window->statusText(1), "Short names");
+    trigger("mnuNewForm");
+    EXPECT_EQ(activeForm().name(), "Fm1");
+    trigger("mnuShortNames");
+    EXPECT_EQ(window->statusText(1), "");
+}
+
+TEST_F(MainWindowTest, OpeningAProjectOfTheOtherLibrarySwitchesTheToolbar) {
+    window->openPaths(
+        {QString::fromStdString((sourceDir() / "examples/ccontrols/Demo.ozp").string())});
+    EXPECT_EQ(window->statusText(0), "CControls");
+    EXPECT_TRUE(window->kindToolBar().action("spbSwitch")->isVisible());
+    EXPECT_FALSE(window->kindToolBar().action("spbSelect")->isVisible());
+    EXPECT_EQ(toolButton("spbBitmap")->accessibleName(), "Image");
+    EXPECT_EQ(window->windowTitle(), "Ornadeck 1.0 - Demo");
+    EXPECT_TRUE(window->command("mnuProjectGenerateCode")->isEnabled());
+    EXPECT_EQ(window->area().subWindowList().size(), 2);
+}
+
+TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheProgramAndProjectAsTheyWere) {
+    ui.library = Library::PToolboxLib;
+    trigger("mnuNewProject");
+    ASSERT_EQ(window->windowTitle(), "Ornadeck 1.0 - Project1");
+    ui.answers = {Answer::Cancel};
+    trigger("mnuExit");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Ornadeck 1.0 - Project1");
+    EXPECT_EQ(core->workspace.forms.size(), 1u);
+    EXPECT_EQ(ui.lastText(), "Save changes to project Project1?");
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / "options.ini"));
+    ui.answers = {Answer::No};
+}
+
+TEST_F(MainWindowTest, QuittingKeepsTheSettingsForTheNextStart) {
+    ui.library = Library::CControls;
+    trigger("mnuNewProject");
+    trigger("mnuGrid");
+    trigger("mnuShortNames");
+    ui.answers = {Answer::No};
+    restart();
+    EXPECT_EQ(window->statusText(0), "CControls");
+    EXPECT_FALSE(window->command("mnuGrid")->isChecked());
+    EXPECT_EQ(window->statusText(1), "Short names");
+}
+
+TEST_F(MainWindowTest, HostileFilesAreReportedAndTheProgramGoesOn) {
+    const auto junkProject = temp.path() / "junk.ozp";
+    const auto junkForm = temp.path() / "junk.ozf";
+    std::ofstream(junkProject, std::ios::binary)
+        << "[ActiveForms]\nForm0=" << junkForm.string() << "\n\x01\xff\xfe garbage";
+    std::ofstream(junkForm, std::ios::binary) << "[FORM]\nName=Junk\nLib=2\n[X]\nControl=Nope\n"
+                                              << std::string(5000, '\xff');
+    window->openPaths({QString::fromStdString(junkProject.string())});
+    window->openPaths({QString::fromStdString((temp.path() / "missing.ozf").string())});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(ui.messages.empty());
+    trigger("mnuNewForm"); // still working
+    EXPECT_NE(activeView(), nullptr);
+}
+
+TEST_F(MainWindowTest, HelpOpensAtTheContextOfTheFocusedWindow) {
+    trigger("mnuHelpContents");
+    ASSERT_NE(window->helpWindow(), nullptr);
+    EXPECT_EQ(window->helpWindow()->currentPage(), "index.html");
+    trigger("mnuNewForm");
+    activeView()->setFocus();
+    QApplication::setActiveWindow(window.get());
+    activeView()->setFocus(Qt::OtherFocusReason);
+    if (QApplication::focusWidget() == activeView()) {
+        trigger("mnuHelpContents");
+        EXPECT_EQ(window->helpWindow()->currentPage(), "designer.html");
+    }
+    window->helpWindow()->close();
+}
+
+} // namespace
+} // namespace ornadeck::app::test

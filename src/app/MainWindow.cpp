@@ -3,6 +3,7 @@
 #include "AppCore.h"
 #include "KindToolBar.h"
 #include "RecentProjectsMenu.h"
+#include "Resources.h"
 #include "ToolbarLayout.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
@@ -21,6 +22,7 @@
 namespace ornadeck::app {
 
 MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), core_(core) {
+    loadResources();
     setObjectName("TMainForm");
     setWindowTitle(QString::fromStdString(core_.workspace.caption));
     setWindowIcon(QIcon(":/icons/ornadeck.svg"));

@@ -6,6 +6,7 @@
 #include "designer/WindowPlacement.h"
 #include "model/Form.h"
 
+#include <QIcon>
 #include <QMdiArea>
 
 namespace ornadeck::app {
@@ -21,6 +22,7 @@ void DesignerViews::create(Form& form) {
     auto* view = new DesignerView(core_, form);
     auto* window = new DesignerSubWindow(view);
     window->setObjectName(QString::fromStdString("designer:" + form.name()));
+    window->setWindowIcon(QIcon(":/icons/new-form.svg"));
     // New windows appear right of the inspector and below the top edge, as the core places.
     if (form.windowLeft() == 0 && form.windowTop() == 0) {
         placeNewDesignerWindow(form, core_.workspace, {});

@@ -186,6 +186,21 @@ TEST_F(CControlsFormFile, DuplicateNameStopsTheLoadAndKeepsWhatWasRead) {
     EXPECT_EQ(loaded->form.findByName("L2"), nullptr);
 }
 
+// An empty Name takes the kind's default name and the rest of the form still loads.
+TEST_F(CControlsFormFile, EmptyNameTakesTheDefaultNameAndTheLoadGoesOn) {
+    auto loaded = load("[FORM]\n[a]\nControl=Button\nName=Button1\n[b]\nControl=Button\nName=\n"
+                       "[c]\nControl=MenuBar\nName=\n[d]\nControl=Menu\nName=\n"
+                       "[e]\nControl=Label\nName=L9\n");
+    ASSERT_TRUE(loaded->status.ok()) << loaded->status.message();
+    EXPECT_TRUE(loaded->ui.messages.empty());
+    Form& f = loaded->form;
+    // The counter skips the name already read, as a placed control's would.
+    EXPECT_NE(dynamic_cast<TCCButton*>(f.findByName("Button2")), nullptr);
+    EXPECT_NE(dynamic_cast<TCCMenuBar*>(f.findByName("MenuBarMain")), nullptr);
+    EXPECT_NE(dynamic_cast<TCCMenu*>(f.findByName("Menu3")), nullptr);
+    EXPECT_NE(f.findByName("L9"), nullptr);
+}
+
 TEST_F(CControlsFormFile, HostileFilesNeitherCrashNorHang) {
     std::string binary;
     for (int i = 0; i < 4096; ++i)

@@ -162,6 +162,14 @@ bool Engine::placeTool(Form& form, const std::string& tool, int x, int y, Contro
     return true;
 }
 
+std::string Engine::defaultName(Form& form, const Control& control) {
+    const std::string_view tag = kindTag(control);
+    const KindRecipe* recipe = findRecipe(recipes(), tag);
+    const std::string_view prefixText =
+        recipe ? prefix(recipe->longPrefix, recipe->shortPrefix) : tag;
+    return form.nextDefaultName(prefixText, workspace_.nameCounter);
+}
+
 std::string_view Engine::prefix(std::string_view longPrefix, std::string_view shortPrefix) const {
     return workspace_.shortNames ? shortPrefix : longPrefix;
 }

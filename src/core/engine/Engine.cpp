@@ -4,6 +4,7 @@
 #include "model/Control.h"
 #include "model/Form.h"
 #include "model/ItemsControl.h"
+#include "model/Names.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
 #include "ptlib/TPTDialog.h"
@@ -48,6 +49,8 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
     Form& form = *selected.form;
     if (selected.isForm()) {
         if (name == "Name") {
+            // It becomes part of generated function names and of the menu bar's name.
+            if (!isValidIdentifier(text)) return Status::fail(invalidNameMessage(text));
             form.setName(std::string(text));
             rebuildComponentList(form);
         }

@@ -178,6 +178,21 @@ TEST_F(CControlsFormFile, HandEditedSectionsTakeTheirDefaults) {
     EXPECT_EQ(loaded->workspace.selected.control, radio); // the last control read
 }
 
+TEST_F(CControlsFormFile, MenuWithOnlyItsKindTakesTheReadDefaults) {
+    auto loaded = load("[FORM]\n[m]\nControl=Menu\n");
+    ASSERT_TRUE(loaded->status.ok()) << loaded->status.message();
+    auto* menu = dynamic_cast<TCCMenu*>(loaded->form.findByName("Menu"));
+    ASSERT_NE(menu, nullptr);
+    const TCCForm& surface = loaded->form.surface();
+    EXPECT_EQ(menu->userLeft(), surface.left() + 5);
+    EXPECT_EQ(menu->userWidth(), 38);
+    EXPECT_EQ(menu->topicWidth(), 36);
+    EXPECT_EQ(menu->topic(), "Topic");
+    EXPECT_EQ(menu->top(), surface.top());
+    EXPECT_TRUE(menu->items().empty());
+    EXPECT_EQ(menu->parent(), nullptr); // a child of the designer window
+}
+
 TEST_F(CControlsFormFile, DuplicateNameStopsTheLoadAndKeepsWhatWasRead) {
     auto loaded = load("[FORM]\n[a]\nControl=Button\nName=B1\n[b]\nControl=Label\nName=b1\n"
                        "[c]\nControl=Label\nName=L2\n");

@@ -169,6 +169,8 @@ TEST_F(ProjectCommandsTest, WithoutAProjectEachVisibleFormIsAskedFor) {
     ui.files = {dir / "Form2.ozf"};
     EXPECT_TRUE(commands.confirmQuit());
     EXPECT_TRUE(fs::exists(dir / "Form2.ozf"));
+    EXPECT_TRUE(commands.confirmQuit());  // saved again under its file, no dialog this time
+    EXPECT_FALSE(commands.saveProject()); // nothing to save without a project
 }
 
 TEST_F(ProjectCommandsTest, OpenFormRefusesTheOtherLibraryAndReusesAnOpenWindow) {
@@ -386,6 +388,7 @@ TEST_F(ProjectCommandsTest, FormsOfTheOtherLibraryAreSkippedWithOneWarning) {
         auto names = formNames();
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, (std::vector<std::string>{"Extra", "Main", "NoLib"}));
+        EXPECT_TRUE(workspace.generateEnabled);
         ASSERT_EQ(ui.messages.size(), 2u); // the save question, then the warning
         const Message& warning = ui.messages[1];
         EXPECT_EQ(warning.caption, "Warning");

@@ -148,6 +148,11 @@ TEST_F(SettingsLifecycleTest, SettingsFileIsBesideTheProgramOnlyWhenItExistsTher
         if (c.fileBeside) std::ofstream(program / "options.ini") << "[General]\n";
         EXPECT_EQ(settingsFilePath(program), c.expected) << c.xdg.value_or("(unset)");
     }
+    // With no per-user folder known, beside the program is all there is.
+    fs::remove(program / "options.ini");
+    const EnvVar noXdg("XDG_CONFIG_HOME", nullptr);
+    const EnvVar noHome("HOME", "");
+    EXPECT_EQ(settingsFilePath(program), program / "options.ini");
 }
 
 TEST_F(SettingsLifecycleTest, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUser) {

@@ -1,7 +1,5 @@
 #include "AppCore.h"
 
-#include "designer/GridMode.h"
-
 namespace ornadeck::app {
 
 AppCore::AppCore(std::filesystem::path programFolder, std::filesystem::path settingsFile)
@@ -11,21 +9,10 @@ AppCore::AppCore(std::filesystem::path programFolder, std::filesystem::path sett
 }
 
 void AppCore::start() {
-    workspace.library = settings.library;
-    setGridMode(workspace, settings.grid);
-    workspace.shortNames = settings.shortNames;
+    lifecycle_.start();
     fonts = PalmFonts::load(programFolder_, ui);
 }
 
-bool AppCore::quit() {
-    settings.library = workspace.library;
-    settings.grid = workspace.gridMode;
-    settings.shortNames = workspace.shortNames;
-    if (Status s = settings.save(settingsFile_); !s) {
-        ui.showError(s.message());
-        return false;
-    }
-    return true;
-}
+bool AppCore::quit() { return lifecycle_.quit().ok(); }
 
 } // namespace ornadeck::app

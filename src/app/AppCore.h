@@ -9,6 +9,7 @@
 #include "render/PalmFonts.h"
 #include "shell/LibraryKit.h"
 #include "shell/ProjectCommands.h"
+#include "shell/SettingsLifecycle.h"
 
 #include <filesystem>
 
@@ -45,6 +46,7 @@ class AppCore {
   private:
     std::filesystem::path programFolder_;
     std::filesystem::path settingsFile_;
+    SettingsLifecycle lifecycle_{workspace, settings, ui, settingsFile_};
 };
 
 } // namespace ornadeck::app

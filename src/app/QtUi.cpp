@@ -90,8 +90,9 @@ bool QtUi::editItems(std::vector<std::string>& items) {
 }
 
 std::optional<std::filesystem::path> QtUi::chooseOpenFile(const std::string& caption,
-                                                          const std::string& filter) {
-    if (script_) return script_->chooseOpenFile(caption, filter);
+                                                          const std::string& filter,
+                                                          const std::string& defaultExtension) {
+    if (script_) return script_->chooseOpenFile(caption, filter, defaultExtension);
     const FileFilter f = translateFilter(QString::fromStdString(filter));
     QFileDialog dialog(parent_, QString::fromStdString(caption), QString(), f.qtFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

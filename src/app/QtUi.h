@@ -16,8 +16,9 @@ class QtUi final : public Ui {
 
     Answer ask(const Message& message) override;
     bool editItems(std::vector<std::string>& items) override;
-    std::optional<std::filesystem::path> chooseOpenFile(const std::string& caption,
-                                                        const std::string& filter) override;
+    std::optional<std::filesystem::path>
+    chooseOpenFile(const std::string& caption, const std::string& filter,
+                   const std::string& defaultExtension = "") override;
     std::optional<std::filesystem::path>
     chooseSaveFile(const std::string& caption, const std::string& filter,
                    const std::filesystem::path& suggested) override;

@@ -1,6 +1,7 @@
 #include "AppCore.h"
 #include "MainWindow.h"
 #include "Version.h"
+#include "shell/SettingsLifecycle.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,14 +10,6 @@
 #include <cstdio>
 
 using namespace ornadeck;
-
-namespace {
-
-std::filesystem::path settingsFileFor(const std::filesystem::path& programFolder) {
-    return programFolder / "options.ini";
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -33,7 +26,7 @@ int main(int argc, char* argv[]) {
     parser.process(application);
 
     const std::filesystem::path folder = app::toPath(QCoreApplication::applicationDirPath());
-    app::AppCore core(folder, settingsFileFor(folder));
+    app::AppCore core(folder, settingsFilePath(folder));
     app::MainWindow window(core);
     window.start();
     // Without a window manager "maximized" means nothing: fill the screen ourselves.

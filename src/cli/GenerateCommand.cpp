@@ -69,12 +69,13 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
     SilentUi ui;
     LibraryKits kits(workspace, ui);
     HeadlessProject project;
-    if (Status s = loadHeadlessProject(options.project, workspace, kits, project); !s) {
-        err << "ornadeck-cli: " << s.message() << "\n";
-        return 1;
-    }
+    const Status loaded = loadHeadlessProject(options.project, workspace, kits, project);
     for (const auto& w : project.warnings)
         err << "ornadeck-cli: warning: " << w << "\n";
+    if (!loaded) {
+        err << "ornadeck-cli: " << loaded.message() << "\n";
+        return 1;
+    }
 
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
     GenerationSettings settings = GenerationSettings::read(project.ini, "");

@@ -17,7 +17,7 @@ class StderrUi final : public Ui {
         return message.defaultAnswer;
     }
     bool editItems(std::vector<std::string>&) override { return false; }
-    std::optional<std::filesystem::path> chooseOpenFile(const std::string&,
+    std::optional<std::filesystem::path> chooseOpenFile(const std::string&, const std::string&,
                                                         const std::string&) override {
         return std::nullopt;
     }

@@ -178,12 +178,42 @@ TEST_F(CControlsFormFile, HandEditedSectionsTakeTheirDefaults) {
     EXPECT_EQ(loaded->workspace.selected.control, radio); // the last control read
 }
 
+TEST_F(CControlsFormFile, MenuWithOnlyItsKindTakesTheReadDefaults) {
+    auto loaded = load("[FORM]\n[m]\nControl=Menu\n");
+    ASSERT_TRUE(loaded->status.ok()) << loaded->status.message();
+    auto* menu = dynamic_cast<TCCMenu*>(loaded->form.findByName("Menu"));
+    ASSERT_NE(menu, nullptr);
+    const TCCForm& surface = loaded->form.surface();
+    EXPECT_EQ(menu->userLeft(), surface.left() + 5);
+    EXPECT_EQ(menu->userWidth(), 38);
+    EXPECT_EQ(menu->topicWidth(), 36);
+    EXPECT_EQ(menu->topic(), "Topic");
+    EXPECT_EQ(menu->top(), surface.top());
+    EXPECT_TRUE(menu->items().empty());
+    EXPECT_EQ(menu->parent(), nullptr); // a child of the designer window
+}
+
 TEST_F(CControlsFormFile, DuplicateNameStopsTheLoadAndKeepsWhatWasRead) {
     auto loaded = load("[FORM]\n[a]\nControl=Button\nName=B1\n[b]\nControl=Label\nName=b1\n"
                        "[c]\nControl=Label\nName=L2\n");
     EXPECT_EQ(loaded->status.message(), "A component named b1 already exists");
     EXPECT_NE(loaded->form.findByName("B1"), nullptr);
     EXPECT_EQ(loaded->form.findByName("L2"), nullptr);
+}
+
+// An empty Name takes the kind's default name and the rest of the form still loads.
+TEST_F(CControlsFormFile, EmptyNameTakesTheDefaultNameAndTheLoadGoesOn) {
+    auto loaded = load("[FORM]\n[a]\nControl=Button\nName=Button1\n[b]\nControl=Button\nName=\n"
+                       "[c]\nControl=MenuBar\nName=\n[d]\nControl=Menu\nName=\n"
+                       "[e]\nControl=Label\nName=L9\n");
+    ASSERT_TRUE(loaded->status.ok()) << loaded->status.message();
+    EXPECT_TRUE(loaded->ui.messages.empty());
+    Form& f = loaded->form;
+    // The counter skips the name already read, as a placed control's would.
+    EXPECT_NE(dynamic_cast<TCCButton*>(f.findByName("Button2")), nullptr);
+    EXPECT_NE(dynamic_cast<TCCMenuBar*>(f.findByName("MenuBarMain")), nullptr);
+    EXPECT_NE(dynamic_cast<TCCMenu*>(f.findByName("Menu3")), nullptr);
+    EXPECT_NE(f.findByName("L9"), nullptr);
 }
 
 TEST_F(CControlsFormFile, HostileFilesNeitherCrashNorHang) {

@@ -161,6 +161,19 @@ TEST_F(CControlsProperties, FormRowsSetNameAndTitle) {
     EXPECT_EQ(get(nullptr, "Name"), "Other");
 }
 
+TEST_F(CControlsProperties, FormNameThatIsNoIdentifierIsRefusedAndChangesNothing) {
+    engine.showProperties(form, nullptr);
+    engine.rebuildComponentList(form);
+    for (const char* bad : {"", "my form", "1st", "Form-2", "Caf\xc3\xa9"}) {
+        const Status s = engine.setProperty("Name", bad);
+        EXPECT_EQ(s.message(), "''" + std::string(bad) + "'' is not a valid component name");
+        EXPECT_EQ(form.name(), "Main");
+        EXPECT_EQ(form.components().back().text, "Main: Form");
+    }
+    ASSERT_TRUE(engine.setProperty("Name", "_Second2").ok());
+    EXPECT_EQ(form.components().back().text, "_Second2: Form");
+}
+
 // Whatever is typed into any row of any kind, nothing crashes and no control is left
 // without a usable rectangle or name.
 TEST_F(CControlsProperties, HostileTextInEveryRowLeavesControlsUsable) {

@@ -58,6 +58,28 @@ TEST_F(CliGenerate, OptionsOverrideTheProjectsSettings) {
     EXPECT_TRUE(err.str().empty()) << err.str(); // no library check for memos
 }
 
+// A form of the other library is never read with the project's reader: it is named on
+// standard error, and a project left with no form fails.
+TEST_F(CliGenerate, FormsOfTheOtherLibraryAreSkippedAndNamed) {
+    const fs::path ptForm = examples / "ptoolbox/Settings.ozf";
+    const fs::path ccForm = examples / "ccontrols/About.ozf";
+    const fs::path mixed = dir / "Mixed.ozp";
+    std::ofstream(mixed) << "[Project]\nLib=1\n[ActiveForms]\nForm0=" << ptForm.string()
+                         << "\nForm1=" << ccForm.string() << "\n";
+    ASSERT_EQ(run({mixed.string(), "--out", (dir / "out").string(), "--memos"}), 0) << err.str();
+    EXPECT_NE(err.str().find(ptForm.string() + " (PToolboxLib)"), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find(ccForm.string()), std::string::npos);
+    std::string forms;
+    ASSERT_TRUE(readFileBytes(dir / "out" / "MixedForms.pc", forms).ok());
+    EXPECT_EQ(forms.find("Settings"), std::string::npos);
+
+    const fs::path only = dir / "Only.ozp";
+    std::ofstream(only) << "[Project]\nLib=1\n[ActiveForms]\nForm0=" << ptForm.string() << "\n";
+    EXPECT_EQ(run({only.string(), "--out", dir.string()}), 1);
+    EXPECT_NE(err.str().find(ptForm.string() + " (PToolboxLib)"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("the project has no forms"), std::string::npos);
+}
+
 TEST_F(CliGenerate, BadInputIsAClearErrorWithANonZeroExit) {
     EXPECT_EQ(run({}), 2);
     EXPECT_EQ(run({"a.ozp", "--memos", "--pde"}), 2);

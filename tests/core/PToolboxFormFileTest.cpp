@@ -153,5 +153,18 @@ TEST_F(PToolboxFormFile, BareSectionsTakeEachKindsDefaults) {
     }
 }
 
+TEST_F(PToolboxFormFile, EmptyNameTakesTheShortDefaultNameWhenShortNamesAreOn) {
+    auto l = std::make_unique<Loaded>();
+    l->workspace.library = Library::PToolboxLib;
+    l->workspace.shortNames = true;
+    SectionReadContext ctx{l->form, l->workspace, l->engine};
+    const IniFile ini = IniFile::parse("[FORM]\n[a]\nControl=PopTrigger\nName=\n"
+                                       "[b]\nControl=Dialog\nName=\n[c]\nControl=Label\nName=L\n");
+    ASSERT_TRUE(loadFormIni(ini, sections, ctx).ok());
+    EXPECT_NE(l->form.findByName("Pt1"), nullptr);
+    EXPECT_NE(dynamic_cast<TPTDialog*>(l->form.findByName("Dl2")), nullptr);
+    EXPECT_NE(l->form.findByName("L"), nullptr);
+}
+
 } // namespace
 } // namespace ornadeck

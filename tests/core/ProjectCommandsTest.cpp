@@ -10,6 +10,7 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace ornadeck {
@@ -168,6 +169,8 @@ TEST_F(ProjectCommandsTest, WithoutAProjectEachVisibleFormIsAskedFor) {
     ui.files = {dir / "Form2.ozf"};
     EXPECT_TRUE(commands.confirmQuit());
     EXPECT_TRUE(fs::exists(dir / "Form2.ozf"));
+    EXPECT_TRUE(commands.confirmQuit());  // saved again under its file, no dialog this time
+    EXPECT_FALSE(commands.saveProject()); // nothing to save without a project
 }
 
 TEST_F(ProjectCommandsTest, OpenFormRefusesTheOtherLibraryAndReusesAnOpenWindow) {
@@ -201,6 +204,203 @@ TEST_F(ProjectCommandsTest, GenerateCodeOnANeverSavedProjectAsksToSaveFirst) {
     ui.files = {dir / "P.ozp", dir / "Form1.ozf"};
     EXPECT_FALSE(commands.generateCode()); // saves, but the window waits for the next try
     EXPECT_TRUE(commands.generateCode());
+}
+
+// A "Yes" to saving whose save does not happen stops the command as Cancel would.
+enum class SaveBreak { ProjectWriteFails, FormWriteFails, ProjectDialogCancelled };
+enum class Closing { CloseAll, NewProject, OpenProject, OpenRecent, Quit };
+
+class SaveThatDoesNotHappen : public ProjectCommandsTest,
+                              public testing::WithParamInterface<std::tuple<SaveBreak, Closing>> {
+  protected:
+    void breakTheSave(SaveBreak how) {
+        if (how == SaveBreak::ProjectDialogCancelled) {
+            ui.library = Library::CControls;
+            ASSERT_TRUE(commands.newProject());
+            ui.files = {std::nullopt};
+            return;
+        }
+        const fs::path project = savedProject();
+        // A folder where the file should go: the write fails whoever runs the test.
+        const fs::path broken = how == SaveBreak::ProjectWriteFails ? project : dir / "Main.ozf";
+        fs::remove(broken);
+        fs::create_directory(broken);
+    }
+    bool run(Closing command, const fs::path& other) {
+        switch (command) {
+        case Closing::CloseAll:
+            return commands.closeAll();
+        case Closing::NewProject:
+            return commands.newProject();
+        case Closing::OpenProject:
+            ui.files.push_back(other);
+            return commands.openProject();
+        case Closing::OpenRecent:
+            return commands.openRecent(other.string());
+        case Closing::Quit:
+            return commands.confirmQuit();
+        }
+        return true;
+    }
+};
+
+TEST_P(SaveThatDoesNotHappen, StopsTheCommandWithEverythingAsItWas) {
+    const auto [how, command] = GetParam();
+    const fs::path other = dir / "Other.ozp";
+    std::ofstream(other) << "[Project]\nLib=2\n";
+    breakTheSave(how);
+    const std::string name = workspace.projectName;
+    const std::string caption = workspace.caption;
+    const auto forms = formNames();
+    ui.library = Library::PToolboxLib;
+    ui.libraryProposed.reset();
+
+    EXPECT_FALSE(run(command, other));
+    EXPECT_EQ(workspace.projectName, name);
+    // A project file written beside a form that failed shows its name as any save does.
+    if (how != SaveBreak::FormWriteFails) {
+        EXPECT_EQ(workspace.caption, caption);
+    }
+    EXPECT_EQ(formNames(), forms);
+    EXPECT_EQ(workspace.library, Library::CControls);
+    EXPECT_FALSE(ui.libraryProposed.has_value()); // the new-project window never opened
+    if (command == Closing::OpenProject) {
+        EXPECT_EQ(ui.files.size(), 1u); // nor the open dialog
+    }
+    if (how != SaveBreak::ProjectDialogCancelled) {
+        EXPECT_EQ(ui.messages.back().caption, "Error");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryClosingCommand, SaveThatDoesNotHappen,
+    testing::Combine(testing::Values(SaveBreak::ProjectWriteFails, SaveBreak::FormWriteFails,
+                                     SaveBreak::ProjectDialogCancelled),
+                     testing::Values(Closing::CloseAll, Closing::NewProject, Closing::OpenProject,
+                                     Closing::OpenRecent, Closing::Quit)));
+
+TEST_F(ProjectCommandsTest, WithoutAProjectAFormSaveThatDoesNotHappenStopsQuitting) {
+    commands.nuevoForm("");
+    ui.answers = {Answer::Yes};
+    EXPECT_FALSE(commands.confirmQuit()); // its file dialog cancelled
+    ui.answers = {Answer::Yes};
+    ui.files = {dir / "Gone" / "Form1.ozf"};
+    EXPECT_FALSE(commands.confirmQuit()); // its write fails
+    EXPECT_EQ(ui.messages.back().caption, "Error");
+    EXPECT_EQ(workspace.forms.size(), 1u);
+}
+
+TEST_F(ProjectCommandsTest, SaveAsWithAFormLeftUnsavedWritesTheProjectButSaysSo) {
+    ui.library = Library::CControls;
+    ASSERT_TRUE(commands.newProject());
+    ui.files = {dir / "P.ozp", std::nullopt};
+    EXPECT_FALSE(commands.saveProjectAs());
+    EXPECT_EQ(workspace.projectPath, (dir / "P.ozp").string());
+    const IniFile ini = read(dir / "P.ozp");
+    const auto keys = ini.keyNames("ActiveForms");
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(ini.readString("ActiveForms", keys[0], "?"), "");
+}
+
+TEST_F(ProjectCommandsTest, SaveAsOverAnExistingFileAsksAndNoWritesNothing) {
+    const fs::path project = savedProject();
+    const fs::path taken = dir / "Taken.ozp";
+    std::ofstream(taken) << "[Code]\nAppName=Mine\n";
+    ui.files = {dir / "Taken"};
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(commands.saveProjectAs());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const Message& q = ui.messages[0];
+    EXPECT_EQ(q.text, taken.string() + " already exists. Do you want to replace it?");
+    EXPECT_EQ(q.caption, "New project");
+    EXPECT_EQ(q.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(q.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(q.defaultAnswer, Answer::No);
+    EXPECT_FALSE(read(taken).hasSection("Project"));
+    EXPECT_EQ(workspace.projectPath, project.string());
+}
+
+TEST_F(ProjectCommandsTest, WindowPositionsAreWrittenOnlyForAShownWindow) {
+    savedProject();
+    workspace.zoom = {true, 7, 9};
+    workspace.inspector = {false, 3, 4};
+    ui.files = {dir / "Fresh.ozp"};
+    ASSERT_TRUE(commands.saveProjectAs());
+    IniFile ini = read(dir / "Fresh.ozp");
+    EXPECT_EQ(ini.keyNames("Zoom"), (std::vector<std::string>{"Active", "Top", "Left"}));
+    EXPECT_EQ(ini.readInt("Zoom", "Top", 0), 9);
+    EXPECT_EQ(ini.readInt("Zoom", "Left", 0), 7);
+    EXPECT_EQ(ini.keyNames("Properties"), std::vector<std::string>{"Active"});
+    EXPECT_EQ(ini.readInt("Properties", "Active", 1), 0);
+}
+
+TEST_F(ProjectCommandsTest, SaveAsToANewPathLeavesCodeAndIconsInTheOldFile) {
+    const fs::path project = savedProject();
+    {
+        IniFile ini = read(project);
+        ini.writeString("Code", "AppName", "Old");
+        ini.writeString("Icons", "Large1", "/icons/a.bmp");
+        ASSERT_TRUE(ini.save(project).ok());
+    }
+    ui.files = {dir / "Moved.ozp"};
+    ASSERT_TRUE(commands.saveProjectAs());
+    EXPECT_EQ(read(dir / "Moved.ozp").sectionNames(),
+              (std::vector<std::string>{"Project", "Properties", "Zoom", "ActiveForms"}));
+    const IniFile old = read(project);
+    EXPECT_EQ(old.readString("Code", "AppName", ""), "Old");
+    EXPECT_EQ(old.readString("Icons", "Large1", ""), "/icons/a.bmp");
+}
+
+TEST_F(ProjectCommandsTest, OpenFormAddsTheFormExtensionToANameWithoutOne) {
+    savedProject();
+    ui.answers = {Answer::No};
+    ASSERT_TRUE(commands.closeAll());
+    workspace.library = Library::CControls;
+    ui.files = {dir / "Main"};
+    ASSERT_TRUE(commands.openForm());
+    EXPECT_EQ(ui.openExtension, ".ozf");
+    EXPECT_EQ(formNames(), std::vector<std::string>{"Main"});
+    EXPECT_EQ(workspace.forms.front()->filePath(), dir / "Main.ozf");
+}
+
+// Opening, from the dialog or the recent list, never reads a form with the other library's
+// reader: it stays closed and untouched, and one warning names each such file.
+TEST_F(ProjectCommandsTest, FormsOfTheOtherLibraryAreSkippedWithOneWarning) {
+    const fs::path project = savedProject();
+    const fs::path pt1 = dir / "Pt1.ozf", pt2 = dir / "Pt2.ozf", noLib = dir / "NoLib.ozf";
+    const std::string ptText =
+        "[FORM]\r\nName=Pt\r\nLib=2\r\n\r\n[L]\r\nControl=List\r\nName=L\r\n";
+    std::ofstream(pt1) << ptText;
+    std::ofstream(pt2) << ptText;
+    std::ofstream(noLib) << "[FORM]\nName=NoLib\n[B]\nControl=Button\nName=B\n";
+    {
+        IniFile ini = read(project);
+        ini.writeString("ActiveForms", "Form7", pt1.string());
+        ini.writeString("ActiveForms", "Form8", noLib.string());
+        ini.writeString("ActiveForms", "Form9", pt2.string());
+        ASSERT_TRUE(ini.save(project).ok());
+    }
+    for (bool recent : {false, true}) {
+        ui.answers = {Answer::No};
+        ui.messages.clear();
+        ui.files = {project};
+        ASSERT_TRUE(recent ? commands.openRecent(project.string()) : commands.openProject());
+        auto names = formNames();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"Extra", "Main", "NoLib"}));
+        EXPECT_TRUE(workspace.generateEnabled);
+        ASSERT_EQ(ui.messages.size(), 2u); // the save question, then the warning
+        const Message& warning = ui.messages[1];
+        EXPECT_EQ(warning.caption, "Warning");
+        EXPECT_EQ(warning.text,
+                  "These forms are not of the project's library (CControls) and were not "
+                  "opened:\n" +
+                      pt1.string() + " (PToolboxLib)\n" + pt2.string() + " (PToolboxLib)");
+    }
+    ASSERT_TRUE(commands.saveProject());
+    std::string after;
+    ASSERT_TRUE(readFileBytes(pt1, after).ok());
+    EXPECT_EQ(after, ptText);
 }
 
 } // namespace

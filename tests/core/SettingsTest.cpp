@@ -2,6 +2,7 @@
 
 #include "support/TempDir.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace ornadeck {
@@ -56,6 +57,19 @@ TEST_F(SettingsTest, RecentListKeepsTenNewestFirstWithoutRepeats) {
     EXPECT_EQ(std::count(s.recent().begin(), s.recent().end(), "/p/project0.ozp"), 0);
     ASSERT_TRUE(s.save(path).ok());
     EXPECT_EQ(Settings::load(path).recent(), s.recent());
+}
+
+TEST_F(SettingsTest, RecentListCanBeClearedOrRidOfProjectsThatAreGone) {
+    const fs::path kept = temp_.path() / "Kept.ozp";
+    std::ofstream(kept) << "[Project]\n";
+    Settings s = Settings::load(path);
+    for (const fs::path& p : {temp_.path() / "Gone1.ozp", kept, temp_.path() / "Gone2.ozp"})
+        s.addRecent(p.string());
+    s.removeObsoleteRecent();
+    EXPECT_EQ(s.recent(), std::vector<std::string>{kept.string()});
+    s.clearRecent();
+    ASSERT_TRUE(s.save(path).ok());
+    EXPECT_TRUE(Settings::load(path).recent().empty());
 }
 
 } // namespace

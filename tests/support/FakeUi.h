@@ -20,6 +20,8 @@ class FakeUi : public Ui {
     // The new-project window's answer: a library, or nullopt for Cancel.
     std::optional<Library> library;
     std::optional<Library> libraryProposed;
+    // The default extension the last open dialog was given.
+    std::string openExtension;
 
     Answer ask(const Message& message) override {
         messages.push_back(message);
@@ -35,8 +37,9 @@ class FakeUi : public Ui {
         items = *editedItems;
         return true;
     }
-    std::optional<std::filesystem::path> chooseOpenFile(const std::string&,
-                                                        const std::string&) override {
+    std::optional<std::filesystem::path> chooseOpenFile(const std::string&, const std::string&,
+                                                        const std::string& extension) override {
+        openExtension = extension;
         return nextFile();
     }
     std::optional<std::filesystem::path> chooseSaveFile(const std::string&, const std::string&,

@@ -188,6 +188,18 @@ void CControlsEngine::beforeShow(Form& form, Control& control) {
 
 std::span<const KindRecipe> CControlsEngine::recipes() const { return kRecipes; }
 
+// The bar is named after its form, so each form has at most one of that name.
+std::string CControlsEngine::menuBarName(const Form& form) const {
+    return std::string(prefix("MenuBar", "Mb")) + form.name();
+}
+
+std::string CControlsEngine::defaultName(Form& form, const Control& control) {
+    if (control.classId() == ClassId::CCMenuBar) return menuBarName(form);
+    if (control.classId() == ClassId::CCMenu)
+        return form.nextDefaultName(prefix("Menu", "Mn"), workspace_.nameCounter);
+    return Engine::defaultName(form, control);
+}
+
 // The menu tool places a menu, and the bar with the first one.
 bool CControlsEngine::placeTool(Form& form, const std::string& tool, int x, int y,
                                 Control* target) {
@@ -203,7 +215,7 @@ bool CControlsEngine::createMenu(Form& form) {
         bar->setColor(workspace_.surfaceColor);
         bar->setLeft(surface.left());
         bar->setTop(surface.top());
-        std::string name = std::string(prefix("MenuBar", "Mb")) + form.name();
+        std::string name = menuBarName(form);
         Control* added = form.add(std::move(bar), nullptr, name, status);
         if (!added) {
             ui_.showError("Duplicate name");
@@ -212,7 +224,7 @@ bool CControlsEngine::createMenu(Form& form) {
         form.components().push_back({added->name() + ": MenuBar", added});
     }
     auto menu = std::make_unique<TCCMenu>();
-    const std::string name = form.nextDefaultName(prefix("Menu", "Mn"), workspace_.nameCounter);
+    const std::string name = defaultName(form, *menu);
     menu->setColor(workspace_.surfaceColor);
     menu->setTop(surface.top());
     menu->setUserLeft(surface.left() + 5);

@@ -13,6 +13,7 @@ class CControlsEngine final : public Engine {
 
     Library library() const override { return Library::CControls; }
     std::string_view kindTag(const Control& control) const override;
+    std::string defaultName(Form& form, const Control& control) override;
 
   protected:
     std::span<const KindRecipe> recipes() const override;
@@ -24,6 +25,7 @@ class CControlsEngine final : public Engine {
 
   private:
     bool createMenu(Form& form);
+    std::string menuBarName(const Form& form) const;
 };
 
 } // namespace ornadeck

@@ -4,6 +4,7 @@
 #include "model/Control.h"
 #include "model/Form.h"
 #include "model/ItemsControl.h"
+#include "model/Names.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
 #include "ptlib/TPTDialog.h"
@@ -48,6 +49,8 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
     Form& form = *selected.form;
     if (selected.isForm()) {
         if (name == "Name") {
+            // It becomes part of generated function names and of the menu bar's name.
+            if (!isValidIdentifier(text)) return Status::fail(invalidNameMessage(text));
             form.setName(std::string(text));
             rebuildComponentList(form);
         }
@@ -160,6 +163,14 @@ bool Engine::placeTool(Form& form, const std::string& tool, int x, int y, Contro
     if (dialog) testPlacedDialog(form, static_cast<TPTDialog&>(*control));
     finishCreated(form, *control);
     return true;
+}
+
+std::string Engine::defaultName(Form& form, const Control& control) {
+    const std::string_view tag = kindTag(control);
+    const KindRecipe* recipe = findRecipe(recipes(), tag);
+    const std::string_view prefixText =
+        recipe ? prefix(recipe->longPrefix, recipe->shortPrefix) : tag;
+    return form.nextDefaultName(prefixText, workspace_.nameCounter);
 }
 
 std::string_view Engine::prefix(std::string_view longPrefix, std::string_view shortPrefix) const {

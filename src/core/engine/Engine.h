@@ -57,6 +57,9 @@ class Engine {
     // Runs the items editor on the selected control's items; true when they changed.
     bool editItems();
 
+    // The name a new control of this one's kind would get on the form (the counter moves).
+    virtual std::string defaultName(Form& form, const Control& control);
+
   protected:
     // The kinds the toolbar places, and the message when a default name clashes.
     virtual std::span<const KindRecipe> recipes() const = 0;

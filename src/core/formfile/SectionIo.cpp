@@ -28,6 +28,8 @@ Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> 
     if (control->classId() != ClassId::CCMenuBar && control->classId() != ClassId::CCMenu)
         parent = control->isDialog() ? &form.surface() : &form.parentForName(parentName);
     control->setColor(context.workspace.surfaceColor);
+    // A section with an empty Name would otherwise stop the load and lose every later control.
+    if (name.empty()) name = context.engine.defaultName(form, *control);
     Control* placed = form.add(std::move(control), parent, std::move(name), status);
     if (placed && show) context.engine.showProperties(form, placed);
     return placed;

@@ -55,7 +55,8 @@ class SectionReader {
 
 // Gives a control read from a file its place: the parent named by `parentName` (the
 // surface for a dialog, or null for the designer window), the surface colour, its name.
-// Then shows it in the inspector. Returns null with the form's error if the name is refused.
+// An empty name takes the default name of its kind. Then shows it in the inspector.
+// Returns null with the form's error if the name is refused.
 Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> control,
                           std::string_view parentName, std::string name, Status& status,
                           bool show = true);

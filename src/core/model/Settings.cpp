@@ -31,25 +31,29 @@ Status Settings::save(const std::filesystem::path& path) {
     ini_.writeInt(kGeneral, "Lib", static_cast<int>(library));
     ini_.writeInt(kGeneral, "Grid", grid ? 1 : 0);
     ini_.writeInt(kGeneral, "ShortNames", shortNames ? 1 : 0);
-    ini_.writeInt("Design", "FormWhite", formWhite ? 1 : 0);
-    ini_.writeString("Code", "CControlsPath", ccontrolsPath);
     ini_.eraseSection(kRecent);
     for (std::size_t i = 0; i < recent_.size(); ++i)
         ini_.writeString(kRecent, "F" + std::to_string(i), recent_[i]);
     return ini_.save(path);
 }
 
-void Settings::addRecent(const std::string& path) {
-    std::erase(recent_, path);
-    recent_.insert(recent_.begin(), path);
-    if (recent_.size() > kRecentLimit) recent_.resize(kRecentLimit);
+Status Settings::saveOptions(const std::filesystem::path& path) {
+    ini_.writeInt("Design", "FormWhite", formWhite ? 1 : 0);
+    ini_.writeString("Code", "CControlsPath", ccontrolsPath);
+    return ini_.save(path);
 }
 
 void Settings::removeObsoleteRecent() {
     std::erase_if(recent_, [](const std::string& path) {
         std::error_code ec;
-        return !std::filesystem::is_regular_file(path, ec);
+        return !std::filesystem::exists(path, ec);
     });
+}
+
+void Settings::addRecent(const std::string& path) {
+    std::erase(recent_, path);
+    recent_.insert(recent_.begin(), path);
+    if (recent_.size() > kRecentLimit) recent_.resize(kRecentLimit);
 }
 
 } // namespace ornadeck

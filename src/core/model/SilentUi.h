@@ -10,7 +10,7 @@ class SilentUi final : public Ui {
   public:
     Answer ask(const Message& message) override { return message.defaultAnswer; }
     bool editItems(std::vector<std::string>&) override { return false; }
-    std::optional<std::filesystem::path> chooseOpenFile(const std::string&,
+    std::optional<std::filesystem::path> chooseOpenFile(const std::string&, const std::string&,
                                                         const std::string&) override {
         return std::nullopt;
     }

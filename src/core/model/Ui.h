@@ -30,8 +30,10 @@ class Ui {
     virtual Answer ask(const Message& message) = 0;
     // The items editor: one entry per line. Returns false when closed without OK.
     virtual bool editItems(std::vector<std::string>& items) = 0;
-    virtual std::optional<std::filesystem::path> chooseOpenFile(const std::string& caption,
-                                                                const std::string& filter) = 0;
+    // A name typed without an extension gets `defaultExtension` (".ozf"), when one is given.
+    virtual std::optional<std::filesystem::path>
+    chooseOpenFile(const std::string& caption, const std::string& filter,
+                   const std::string& defaultExtension = "") = 0;
     virtual std::optional<std::filesystem::path>
     chooseSaveFile(const std::string& caption, const std::string& filter,
                    const std::filesystem::path& suggested) = 0;

@@ -4,6 +4,7 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
+#include "shell/FormLibraryCheck.h"
 #include "shell/LibraryKit.h"
 
 namespace ornadeck {
@@ -24,6 +25,7 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
         out.ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
     workspace.library = out.library;
     const LibraryKit& kit = kits.of(out.library);
+    FormLibraryCheck libraryCheck(out.library);
     for (const std::string& key : out.ini.keyNames("ActiveForms")) {
         std::filesystem::path formPath = out.ini.readString("ActiveForms", key, "");
         // A relative path is taken from the project's folder, so a project can travel.
@@ -36,6 +38,11 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
         const std::string name = formIni.readString("FORM", "Name", "");
         if (name.empty()) {
             out.warnings.push_back(formPath.string() + ": the form has no name");
+            continue;
+        }
+        if (!libraryCheck.admits(formIni, formPath)) {
+            out.warnings.push_back("skipped " + libraryCheck.skipped().back() +
+                                   ": not of the project's library");
             continue;
         }
         auto form = std::make_unique<Form>(name);

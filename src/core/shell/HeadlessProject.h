@@ -23,7 +23,8 @@ struct HeadlessProject {
     Library library = Library::CControls;
     IniFile ini;
     std::vector<std::unique_ptr<Form>> forms;
-    // Forms the project lists but that could not be read, or read only in part.
+    // Forms the project lists but that could not be read, were read only in part, or are of
+    // the other library (not read at all).
     std::vector<std::string> warnings;
 
     HeadlessProject();
@@ -31,8 +32,8 @@ struct HeadlessProject {
     HeadlessProject(HeadlessProject&&) noexcept;
 };
 
-// Reads the project file and each listed form with the project's library. A project that
-// cannot be read, or that lists no readable form, is an error.
+// Reads the project file and each listed form of the project's library. A project that
+// cannot be read, or that lists no readable form, is an error; the warnings hold then too.
 Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspace,
                            const LibraryKits& kits, HeadlessProject& out);
 

@@ -7,6 +7,7 @@
 #include "model/Settings.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
+#include "shell/FormLibraryCheck.h"
 #include "shell/LibraryKit.h"
 
 #include <filesystem>
@@ -40,15 +41,17 @@ bool ProjectCommands::saveChangesPrompt() {
         const Answer a =
             ui_.ask(confirm("Save changes to project " + workspace_.projectName + "?"));
         if (a == Answer::Cancel) return false;
-        if (a == Answer::Yes) saveProject();
-        return true;
+        // Going on after a save that did not happen would lose the work the user meant to keep.
+        return a != Answer::Yes || saveProject();
     }
     // Without a project nothing else would keep the open forms: ask for each one.
     for (const auto& form : workspace_.forms) {
         if (!form->visible()) continue;
         const Answer a = ui_.ask(confirm("Save changes to form " + form->name() + "?"));
         if (a == Answer::Cancel) return false;
-        if (a == Answer::Yes) saveForm(*form, false, ui_, *kits_.current().sections);
+        if (a == Answer::Yes &&
+            saveForm(*form, false, ui_, *kits_.current().sections) != SaveResult::Saved)
+            return false;
     }
     return true;
 }
@@ -79,11 +82,12 @@ void ProjectCommands::loadFormInto(Form& form, const std::string& path) {
     workspace_.activate(form);
 }
 
-Status ProjectCommands::guardaProyecto(const std::string& path) {
+ProjectSave ProjectCommands::guardaProyecto(const std::string& path) {
     IniFile ini;
+    ProjectSave result;
     // Keys this save does not write (the generate window's) stay as the file had them.
     if (fileExists(path))
-        if (Status s = ini.load(path); !s) return s;
+        if (Status s = ini.load(path); !s) return {s, false};
     ini.writeString("Project", "Name", path);
     ini.writeInt("Project", "Lib", static_cast<int>(workspace_.library));
     auto writeWindow = [&](std::string_view section, const ToolWindowState& w) {
@@ -99,12 +103,13 @@ Status ProjectCommands::guardaProyecto(const std::string& path) {
     for (std::size_t i = 0; i < workspace_.forms.size(); ++i) {
         Form& form = *workspace_.forms[i];
         if (!form.visible()) continue;
-        saveForm(form, false, ui_, sections);
+        if (saveForm(form, false, ui_, sections) != SaveResult::Saved) result.formsSaved = false;
         ini.writeString("ActiveForms", "Form" + std::to_string(i), form.filePath().string());
     }
-    if (Status s = ini.save(path); !s) return s;
+    result.file = ini.save(path);
+    if (!result.file) return result;
     workspace_.caption = std::string(kCaption) + " - " + fs::path(path).filename().string();
-    return {};
+    return result;
 }
 
 void ProjectCommands::abrirProyecto() {
@@ -119,6 +124,7 @@ void ProjectCommands::abrirProyecto() {
         workspace_.zoom.top = ini.readInt("Zoom", "Top", workspace_.zoom.top);
         workspace_.zoom.left = ini.readInt("Zoom", "Left", workspace_.zoom.left);
     }
+    FormLibraryCheck libraryCheck(workspace_.library);
     for (const std::string& key : ini.keyNames("ActiveForms")) {
         fs::path listed = ini.readString("ActiveForms", key, "");
         // A relative path is taken from the project's folder, so a project can travel.
@@ -129,7 +135,7 @@ void ProjectCommands::abrirProyecto() {
         IniFile formIni;
         if (!formIni.load(path)) continue;
         const std::string name = formIni.readString("FORM", "Name", "");
-        if (name.empty()) continue;
+        if (name.empty() || !libraryCheck.admits(formIni, path)) continue;
         loadFormInto(nuevoForm(name), path);
     }
     if (ini.readInt("Properties", "Active", 0) != 0) {
@@ -138,6 +144,7 @@ void ProjectCommands::abrirProyecto() {
         workspace_.inspector.left = ini.readInt("Properties", "Left", 0);
     }
     workspace_.generateEnabled = true;
+    if (libraryCheck.anySkipped()) ui_.showWarning(libraryCheck.warning());
 }
 
 void ProjectCommands::cerrarTodo() {
@@ -199,11 +206,9 @@ bool ProjectCommands::openRecent(const std::string& path) { return openProjectAt
 bool ProjectCommands::saveProject() {
     if (!workspace_.projectOpen()) return false;
     if (workspace_.projectPath.empty()) return saveProjectAs();
-    if (Status s = guardaProyecto(workspace_.projectPath); !s) {
-        ui_.showError(s.message());
-        return false;
-    }
-    return true;
+    const ProjectSave saved = guardaProyecto(workspace_.projectPath);
+    if (!saved.file) ui_.showError(saved.file.message());
+    return saved.complete();
 }
 
 bool ProjectCommands::saveProjectAs() {
@@ -219,15 +224,17 @@ bool ProjectCommands::saveProjectAs() {
                                Answer::No};
         if (ui_.ask(question) != Answer::Yes) return false;
     }
-    if (Status s = guardaProyecto(path.string()); !s) {
-        ui_.showError(s.message());
+    const ProjectSave saved = guardaProyecto(path.string());
+    if (!saved.file) {
+        ui_.showError(saved.file.message());
         return false;
     }
+    // The file is written even when a form was not, so the project now lives there.
     workspace_.projectPath = path.string();
     settings_.addRecent(path.string());
     workspace_.projectName = path.stem().string();
     workspace_.caption = std::string(kCaption) + " - " + workspace_.projectName;
-    return true;
+    return saved.formsSaved;
 }
 
 bool ProjectCommands::closeAll() {
@@ -239,9 +246,11 @@ bool ProjectCommands::closeAll() {
 bool ProjectCommands::confirmQuit() { return saveChangesPrompt(); }
 
 bool ProjectCommands::openForm() {
-    auto chosen = ui_.chooseOpenFile("Open Form", "Ornadeck Form (*.ozf)|*.ozf");
+    auto chosen = ui_.chooseOpenFile("Open Form", "Ornadeck Form (*.ozf)|*.ozf", ".ozf");
     if (!chosen) return false;
-    return openFormAt(chosen->string());
+    fs::path chosenPath = *chosen;
+    if (!chosenPath.has_extension()) chosenPath += ".ozf";
+    return openFormAt(chosenPath.string());
 }
 
 bool ProjectCommands::openFormAt(const std::string& path) {

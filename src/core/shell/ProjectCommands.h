@@ -12,15 +12,27 @@ class Settings;
 class Ui;
 struct Workspace;
 
+// What writing a project came to: the project file's own write, and whether every visible
+// form was saved with it (a form whose file dialog or replace question was declined, or
+// whose write failed, is not).
+struct ProjectSave {
+    Status file;
+    bool formsSaved = true;
+    bool complete() const { return file.ok() && formsSaved; }
+};
+
 // The main window's project commands: new, open, save, close, recent projects, open form.
 // Every question goes through the Ui, so Cancel and No paths are plain to test.
 class ProjectCommands {
   public:
     ProjectCommands(Workspace& workspace, Ui& ui, Settings& settings, const LibraryKits& kits);
 
+    // A command that closes the project stops, changing nothing, when the user cancels or
+    // when the save the user asked for does not happen in full.
     bool newProject();
     bool openProject();
     bool openRecent(const std::string& path);
+    // True only when the project file and every visible form were written.
     bool saveProject();
     bool saveProjectAs();
     bool closeAll();
@@ -35,14 +47,14 @@ class ProjectCommands {
     // A new designer window for a form; an empty name takes the next "Form" number.
     Form& nuevoForm(std::string name);
     // Writes the project file, saving every visible form first.
-    Status guardaProyecto(const std::string& path);
+    ProjectSave guardaProyecto(const std::string& path);
     // Reads the project at the workspace's project path.
     void abrirProyecto();
     // Closes everything of the project without asking.
     void cerrarTodo();
 
   private:
-    // False when the user cancels.
+    // False when the user cancels or a save asked for is not complete.
     bool saveChangesPrompt();
     bool openProjectAt(const std::string& path);
     void loadFormInto(Form& form, const std::string& path);

@@ -231,7 +231,13 @@ TEST_F(InspectorTest, ComponentsAreSortedAndChoosingOneSelectsAndMarksIt) {
     EXPECT_FALSE(inDialog->selected());
     EXPECT_EQ(inspector.rows(), (std::vector<PropertyRow>{{"Name", "Main"}, {"Title", "Main"}}));
 
+    // Without a designer window the choice is shown all the same, only not marked.
+    inspector.chooseComponent(entryOf(button), nullptr);
+    EXPECT_EQ(workspace.selected.control, button);
+    EXPECT_FALSE(button->selected());
+
     // An entry whose object is gone is ignored.
+    inspector.chooseComponent(entryOf(nullptr), &designer);
     kits.current().engine->destroyControl(form, button);
     inspector.chooseComponent(entryOf(button), &designer);
     EXPECT_TRUE(workspace.selected.isForm());

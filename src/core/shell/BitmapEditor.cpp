@@ -32,19 +32,13 @@ void BitmapEditor::select(Point cell) {
     if (inside(cell)) current_ = cell;
 }
 
-bool BitmapEditor::move(Point cell, ShiftState held) {
-    if (!held.has(ShiftState::LeftButton) || !inside(cell)) return false;
+void BitmapEditor::move(Point cell, ShiftState held) {
+    if (!held.has(ShiftState::LeftButton) || !inside(cell)) return;
     current_ = cell;
-    bool black;
     if (held.isExactly(ShiftState::LeftButton))
-        black = true;
+        bits_.set(cell.x, cell.y, true);
     else if (held.isExactly(ShiftState::LeftButton | ShiftState::Shift))
-        black = false;
-    else
-        return false;
-    if (bits_.at(cell.x, cell.y) == black) return false;
-    bits_.set(cell.x, cell.y, black);
-    return true;
+        bits_.set(cell.x, cell.y, false);
 }
 
 bool BitmapEditor::clear(Ui& ui) {

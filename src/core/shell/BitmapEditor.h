@@ -41,8 +41,8 @@ class BitmapEditor {
     void select(Point cell);
     // A move with the left button held: the current cell follows; with only the left button
     // the cell turns black, with Shift and the left button white; anything else changes
-    // nothing. Returns whether a pixel changed.
-    bool move(Point cell, ShiftState held);
+    // nothing.
+    void move(Point cell, ShiftState held);
     // Asks first; true when the user agreed and every pixel is white.
     bool clear(Ui& ui);
 

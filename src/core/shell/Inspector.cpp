@@ -55,12 +55,8 @@ std::vector<ComponentEntry> Inspector::components() const {
 void Inspector::chooseComponent(const ComponentEntry& entry, DesignerWindow* designer) {
     Form* form = workspace_.activeForm;
     if (!form) return;
-    const auto& list = form->components();
-    // The entry must still stand for an object of the active form.
-    const bool listed = std::any_of(list.begin(), list.end(), [&](const ComponentEntry& e) {
-        return e.control == entry.control && e.text == entry.text;
-    });
-    if (!listed || (entry.control && !form->contains(entry.control))) return;
+    // An entry of a control deleted since the combo was filled chooses nothing.
+    if (entry.control && !form->contains(entry.control)) return;
     take(engine().showProperties(*form, entry.control));
     if (designer && &designer->form() == form) designer->mostrarSeleccionado(false);
 }

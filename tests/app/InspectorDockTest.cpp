@@ -7,6 +7,7 @@
 #include "inspector/ToolDocks.h"
 #include "inspector/ZoomDock.h"
 #include "ptlib/TPTList.h"
+#include "shell/BitmapEditor.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -241,6 +242,18 @@ TEST_F(InspectorDockTest, ADiagonalDrawnInTheBitmapEditorIsSavedWithTheForm) {
     ui.files = {path};
     trigger("mnuSaveForm");
     EXPECT_NE(readFile(path).find("StringBits=8040201008040201"), std::string::npos);
+}
+
+TEST(BitmapDialog, TheKeyboardMovesAndToggles) {
+    ornadeck::test::FakeUi ui;
+    BitmapEditor editor(4, 2, "");
+    BitmapDialog dialog(editor, ui);
+    EXPECT_EQ(dialog.size(), QSize(4 * 11 + 80, 198));
+    BitmapGrid& grid = dialog.grid();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down,
+                        Qt::Key_Space, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(&grid, key);
+    EXPECT_EQ(editor.encoded(), "cc");
 }
 
 TEST_F(InspectorDockTest, TheComboListsTheFormSortedAndChoosesAnObject) {

@@ -1,26 +1,18 @@
 #include "dialogs/BitmapGrid.h"
 
+#include "designer/PointerState.h"
 #include "shell/BitmapEditor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <map>
 
 namespace ornadeck::app {
 
 namespace {
 
 constexpr int kPitch = BitmapEditor::kCellPitch;
-
-ShiftState heldOf(const QMouseEvent& e) {
-    std::uint8_t flags = 0;
-    if (e.modifiers() & Qt::ShiftModifier) flags |= ShiftState::Shift;
-    if (e.modifiers() & Qt::ControlModifier) flags |= ShiftState::Ctrl;
-    if (e.buttons() & Qt::LeftButton) flags |= ShiftState::LeftButton;
-    if (e.buttons() & Qt::RightButton) flags |= ShiftState::RightButton;
-    if (e.buttons() & Qt::MiddleButton) flags |= ShiftState::MiddleButton;
-    return ShiftState(flags);
-}
 
 Point toCell(QPoint p) { return {p.x(), p.y()}; }
 
@@ -66,35 +58,26 @@ void BitmapGrid::mousePressEvent(QMouseEvent* e) {
 }
 
 void BitmapGrid::mouseMoveEvent(QMouseEvent* e) {
-    editor_.move(toCell(cellAt(e->position().toPoint())), heldOf(*e));
+    editor_.move(toCell(cellAt(e->position().toPoint())),
+                 shiftStateOf(e->modifiers(), e->buttons()));
     update();
 }
 
 void BitmapGrid::keyPressEvent(QKeyEvent* e) {
+    static const std::map<int, Point> kSteps{{Qt::Key_Left, {-1, 0}},
+                                             {Qt::Key_Right, {1, 0}},
+                                             {Qt::Key_Up, {0, -1}},
+                                             {Qt::Key_Down, {0, 1}}};
     const Point at = editor_.current().value_or(Point{0, 0});
-    Point next = at;
-    switch (e->key()) {
-    case Qt::Key_Left:
-        next.x = std::max(0, at.x - 1);
-        break;
-    case Qt::Key_Right:
-        next.x = std::min(editor_.width() - 1, at.x + 1);
-        break;
-    case Qt::Key_Up:
-        next.y = std::max(0, at.y - 1);
-        break;
-    case Qt::Key_Down:
-        next.y = std::min(editor_.height() - 1, at.y + 1);
-        break;
-    case Qt::Key_Space:
+    if (e->key() == Qt::Key_Space) {
         editor_.press(at);
-        update();
-        return;
-    default:
+    } else if (auto step = kSteps.find(e->key()); step != kSteps.end()) {
+        // A step off the picture is ignored by the editor.
+        editor_.select({at.x + step->second.x, at.y + step->second.y});
+    } else {
         QWidget::keyPressEvent(e);
         return;
     }
-    editor_.select(next);
     update();
 }
 

@@ -70,7 +70,8 @@ TEST(BitmapEditor, PressTogglesAndMovesPaintOnlyWithTheLeftButton) {
     editor.press({1, 1});
     editor.move({5, 1}, ShiftState(kLeft));
     editor.move({-1, 0}, ShiftState(kLeft));
-    editor.press({9, 9});
+    for (Point outside : {Point{9, 9}, Point{5, 0}, Point{0, 3}, Point{-1, 0}, Point{0, -1}})
+        editor.press(outside);
     EXPECT_EQ(editor.current(), (Point{1, 1}));
     EXPECT_EQ(editor.encoded(), "004000");
 }

@@ -118,8 +118,13 @@ TEST_F(InspectorTest, RowsFollowWhateverTheEngineShowsLast) {
     // Rows read for one object never write into another one selected since.
     workspace.selected = Selection{&form, second};
     EXPECT_EQ(inspector.type(row("Left"), "99"), Inspector::Sent::No);
+    EXPECT_EQ(inspector.pick(row("Font"), "Bold"), Inspector::Sent::No);
     EXPECT_NE(engineValue(second, "Left"), "99");
     EXPECT_NE(engineValue(first, "Left"), "99");
+    EXPECT_EQ(engineValue(second, "Font"), "Standard");
+    EXPECT_EQ(value("Name"), first->name());
+    // Rows past the end take nothing.
+    EXPECT_EQ(inspector.type(inspector.rows().size(), "1"), Inspector::Sent::No);
 
     // Nothing selected: no rows.
     workspace.selected = {};

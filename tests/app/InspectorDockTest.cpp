@@ -318,6 +318,13 @@ TEST_F(InspectorDockTest, ViewMenuAndProjectFileKeepTheDocksInStep) {
     EXPECT_TRUE(window->command("mnuZoom")->isChecked());
     EXPECT_FALSE(inspector().isVisible());
     EXPECT_FALSE(window->command("mnuProperties")->isChecked());
+
+    // The saved dock layout places the docks at the next start; without a project they
+    // stay hidden.
+    restart();
+    EXPECT_FALSE(zoom().isVisible());
+    EXPECT_FALSE(core->workspace.zoom.shown);
+    EXPECT_FALSE(window->command("mnuZoom")->isChecked());
 }
 
 TEST_F(InspectorDockTest, OptionsAreWrittenOnOkOnly) {

@@ -37,7 +37,7 @@ bool OptionsDialog::run(QWidget* parent, Settings& settings, const std::filesyst
     if (dialog.exec() != QDialog::Accepted) return false;
     settings.formWhite = dialog.white();
     settings.ccontrolsPath = dialog.ccontrolsPath().toStdString();
-    if (Status s = settings.save(file); !s) {
+    if (Status s = settings.saveOptions(file); !s) {
         ui.showError(s.message());
         return false;
     }

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QToolButton>
 
 namespace ornadeck::app {
@@ -36,6 +37,8 @@ GenerateDialog::GenerateDialog(GenerateSession& session, QWidget* parent)
     ui_->setupUi(this);
     buildIconBoxes();
     buildPanes();
+    // The left column keeps its width when the memos target hides the PRC properties.
+    ui_->grpTarget->setMinimumWidth(ui_->grpPrcProp->sizeHint().width());
     connectInputs();
     showAll();
 }
@@ -46,6 +49,8 @@ void GenerateDialog::run(GenerateSession& session, QtUi& ui, QWidget* parent) {
     session.open();
     GenerateDialog dialog(session, parent);
     ui.setParentWidget(&dialog);
+    // The whole work area also where no window manager honours the maximized state.
+    if (parent && parent->screen()) dialog.setGeometry(parent->screen()->availableGeometry());
     dialog.setWindowState(Qt::WindowMaximized);
     dialog.exec();
     ui.setParentWidget(parent);

@@ -171,6 +171,9 @@ TEST_F(GenerateSessionTest, GenerateWritesTheCodeKeysAndFillsThePanesInWindowOrd
     openExample("ptoolbox", "Palm.ozp");
     session.open();
     session.chooseFirstForm(0);
+    session.chooseFirstForm(2); // past the list: no change
+    session.chooseFirstForm(-1);
+    EXPECT_EQ(session.firstForm(), 0);
     session.setOutput("build");
     session.setAppName("Renamed");
     ASSERT_TRUE(session.generate());

@@ -3,10 +3,12 @@
 #include "QtUi.h"
 #include "designer/Clipboard.h"
 #include "designer/LayoutCommands.h"
+#include "generate/IconPicture.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
+#include "shell/GenerateSession.h"
 #include "shell/LibraryKit.h"
 #include "shell/ProjectCommands.h"
 #include "shell/SettingsLifecycle.h"
@@ -42,6 +44,8 @@ class AppCore {
     Clipboard clipboard{workspace, kits};
     LayoutCommands layout{workspace, ui};
     FormRenderer renderer{fonts};
+    // Lives as long as the program: the generate window keeps its contents between showings.
+    GenerateSession generate{workspace, ui, isReadablePicture};
 
   private:
     std::filesystem::path programFolder_;

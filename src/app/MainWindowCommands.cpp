@@ -6,6 +6,7 @@
 #include "designer/DesignerViews.h"
 #include "designer/GridMode.h"
 #include "dialogs/AboutDialog.h"
+#include "generate/GenerateDialog.h"
 #include "model/Form.h"
 
 #include <QApplication>
@@ -51,7 +52,9 @@ void MainWindow::connectCommands() {
     Workspace& w = core_.workspace;
     on("mnuGrid", [&w] { setGridMode(w, !w.gridMode); });
     on("mnuShortNames", [&w] { w.shortNames = !w.shortNames; });
-    on("mnuProjectGenerateCode", [&p] { p.generateCode(); });
+    on("mnuProjectGenerateCode", [this, &p] {
+        if (p.generateCode()) GenerateDialog::run(core_.generate, core_.ui, this);
+    });
     connect(command("mnuHelpContents"), &QAction::triggered, this, &MainWindow::showHelp);
     connect(command("mnuAbout"), &QAction::triggered, this, [this] {
         AboutDialog about(this);

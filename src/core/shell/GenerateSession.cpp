@@ -1,0 +1,209 @@
+#include "shell/GenerateSession.h"
+
+#include "codegen/Generation.h"
+#include "model/Form.h"
+#include "model/IniFile.h"
+#include "model/TextEncoding.h"
+#include "model/Ui.h"
+#include "model/Workspace.h"
+#include "shell/LibraryKit.h"
+#include "shell/ProjectFileEdit.h"
+
+#include <algorithm>
+
+namespace ornadeck {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+FormList visibleForms(const Workspace& workspace) {
+    FormList forms;
+    for (const auto& form : workspace.forms)
+        if (form->visible()) forms.push_back(form.get());
+    return forms;
+}
+
+std::string firstChars(const std::string& text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t n = 0; n < count && end < text.size(); ++n)
+        nextCodePoint(text, end);
+    return text.substr(0, end);
+}
+
+} // namespace
+
+GenerateSession::GenerateSession(Workspace& workspace, Ui& ui, IconLoader loader)
+    : workspace_(workspace), ui_(ui), loader_(std::move(loader)) {}
+
+void GenerateSession::open() {
+    emptyPanes();
+    title_ = std::string("Ornadeck 1.0 - Generate code - ") +
+             (workspace_.library == Library::PToolboxLib ? "PToolboxLib" : "CControls");
+    if (outputProject_ != workspace_.projectPath) output_.clear();
+    outputProject_ = workspace_.projectPath;
+    if (output_.empty()) output_ = projectFolder().string();
+
+    formNames_.clear();
+    for (const Form* form : visibleForms(workspace_))
+        formNames_.push_back(form->name());
+    firstForm_ = formNames_.empty() ? -1 : 0;
+
+    IniFile ini;
+    // An unreadable project file reads as one without these keys.
+    (void)ini.load(workspace_.projectPath);
+    const GenerationSettings s = GenerationSettings::read(ini, output_);
+    output_ = s.output;
+    const auto named = std::find(formNames_.begin(), formNames_.end(), s.firstForm);
+    if (named != formNames_.end()) firstForm_ = static_cast<int>(named - formNames_.begin());
+    chooseTarget(s.memos);
+    setCreatorId(s.creatorId);
+    setAppName(s.appName);
+    setAppDb(s.appDb);
+    setVersion(s.version);
+    // A box the project names no readable picture for is emptied, so that no icon of the
+    // project shown before is generated into this one.
+    for (std::size_t i = 0; i < icons_.size(); ++i)
+        icons_[i] = !s.icons[i].empty() && loader_(s.icons[i]) ? s.icons[i] : "";
+    for (PaneState& p : panes_)
+        p.counted = false;
+}
+
+void GenerateSession::chooseFirstForm(int index) {
+    if (index >= 0 && index < static_cast<int>(formNames_.size())) firstForm_ = index;
+}
+
+void GenerateSession::chooseTarget(bool memos) {
+    memos_ = memos;
+    emptyPanes();
+}
+
+void GenerateSession::setCreatorId(const std::string& text) {
+    creatorId_ = firstChars(text, kCreatorIdLimit);
+}
+
+void GenerateSession::setAppDb(const std::string& text) { appDb_ = firstChars(text, kDbNameLimit); }
+
+std::string GenerateSession::iconLabel(std::size_t slot) {
+    const std::string key = kIconSlots.at(slot).key;
+    return std::string(1, key.back()) + " bit " + (key.front() == 'L' ? "large" : "small");
+}
+
+std::string GenerateSession::iconTitle(std::size_t slot) {
+    return "Open " + iconLabel(slot) + " icon";
+}
+
+bool GenerateSession::pickIcon(std::size_t slot) {
+    const auto chosen = ui_.chooseOpenFile(iconTitle(slot), "Bitmaps (*.bmp)|*.bmp", "bmp");
+    if (!chosen) return false;
+    const std::string path = fs::absolute(*chosen).lexically_normal().string();
+    if (!loader_(path)) {
+        ui_.showError(path + " cannot be read as a picture.");
+        return false;
+    }
+    const Status written = editProjectFile(workspace_.projectPath, [&](IniFile& ini) {
+        ini.writeString("Icons", kIconSlots.at(slot).key, path);
+    });
+    if (!written) {
+        ui_.showError(written.message());
+        return false;
+    }
+    icons_.at(slot) = path;
+    return true;
+}
+
+void GenerateSession::editPane(std::size_t p, std::string text) { setPane(p, std::move(text)); }
+
+PaneCounters GenerateSession::counters(std::size_t p) const {
+    const PaneState& pane = panes_.at(p);
+    return pane.counted ? countPane(pane.text) : PaneCounters{};
+}
+
+bool GenerateSession::generate() {
+    const FormList forms = visibleForms(workspace_);
+    // Nothing is written for a project without forms: a stored first form would be lost.
+    if (forms.empty()) {
+        ui_.showInformation("The project has no form: there is no code to generate.");
+        return false;
+    }
+    const GenerationSettings s = settings();
+    if (Status written =
+            editProjectFile(workspace_.projectPath, [&](IniFile& ini) { s.writeCode(ini); });
+        !written) {
+        ui_.showError(written.message());
+        return false;
+    }
+    const auto generator = makeGenerator(workspace_.library);
+    const GeneratedTexts texts = generateTexts(*generator, s, forms, workspace_.projectName);
+    setPane(Main, paneTextOf(texts.main));
+    setPane(Forms, paneTextOf(texts.forms));
+    setPane(Events, paneTextOf(texts.events));
+    setPane(Header, paneTextOf(texts.header));
+    charsetWarnings_ = texts.charsetWarnings;
+    saveEnabled_ = true;
+    return true;
+}
+
+bool GenerateSession::save() {
+    if (memos_ || !saveEnabled_) return false;
+    // Empty panes (after a change of target) would only replace real files with nothing.
+    if (std::all_of(panes_.begin(), panes_.end(),
+                    [](const PaneState& p) { return p.text.empty(); })) {
+        ui_.showInformation("There is no code to save: press Generate first.");
+        return false;
+    }
+    const fs::path directory = outputDirectory();
+    std::error_code ec;
+    fs::create_directories(directory, ec);
+    if (ec) {
+        ui_.showError("Cannot create " + directory.string() + ": " + ec.message());
+        return false;
+    }
+    GeneratedTexts texts;
+    texts.main = linesOfPane(panes_[Main].text);
+    texts.forms = linesOfPane(panes_[Forms].text);
+    texts.events = linesOfPane(panes_[Events].text);
+    texts.header = linesOfPane(panes_[Header].text);
+    texts.charsetWarnings = charsetWarnings_;
+    const SaveReport report =
+        saveGeneratedTexts(texts, settings(), directory, workspace_.projectName, workspace_.library,
+                           ReplacePolicy::Ask, ui_);
+    if (!report.status) ui_.showError(report.status.message());
+    return report.status.ok() && !report.cancelled;
+}
+
+void GenerateSession::setPane(std::size_t p, std::string text) {
+    panes_.at(p).text = std::move(text);
+    panes_.at(p).counted = true;
+}
+
+void GenerateSession::emptyPanes() {
+    for (std::size_t p = 0; p < PaneCount; ++p)
+        setPane(p, "");
+}
+
+GenerationSettings GenerateSession::settings() const {
+    GenerationSettings s;
+    s.output = output_;
+    s.firstForm = firstForm_ < 0 ? "" : formNames_[static_cast<std::size_t>(firstForm_)];
+    s.memos = memos_;
+    s.creatorId = creatorId_;
+    s.appName = appName_;
+    s.appDb = appDb_;
+    s.version = version_;
+    s.icons = icons_;
+    return s;
+}
+
+fs::path GenerateSession::projectFolder() const {
+    return fs::path(workspace_.projectPath).parent_path();
+}
+
+// A relative directory is taken from the project's folder, as the command-line tool takes
+// it: the desktop program's current directory is nothing the user chose.
+fs::path GenerateSession::outputDirectory() const {
+    const fs::path typed = output_;
+    return typed.is_relative() ? projectFolder() / typed : typed;
+}
+
+} // namespace ornadeck

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/Status.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace ornadeck {
+
+class IniFile;
+
+// Reads the project file, lets `change` write its keys and saves the file atomically, so
+// every key it does not touch stays as it was. A file that exists but cannot be read is
+// left alone rather than replaced by the few keys written here.
+Status editProjectFile(const std::filesystem::path& path,
+                       const std::function<void(IniFile&)>& change);
+
+} // namespace ornadeck

@@ -9,6 +9,7 @@
 #include "render/PalmFonts.h"
 #include "shell/LibraryKit.h"
 #include "shell/ProjectCommands.h"
+#include "shell/RecoveryFiles.h"
 #include "shell/SettingsLifecycle.h"
 
 #include <filesystem>
@@ -42,6 +43,8 @@ class AppCore {
     Clipboard clipboard{workspace, kits};
     LayoutCommands layout{workspace, ui};
     FormRenderer renderer{fonts};
+    // Unsaved forms, kept in the per-user state folder against a crash.
+    RecoveryFiles recovery;
 
   private:
     std::filesystem::path programFolder_;

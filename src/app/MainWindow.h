@@ -20,6 +20,7 @@ class DesignerViews;
 class HelpWindow;
 class KindToolBar;
 class RecentProjectsMenu;
+class RecoveryKeeper;
 
 // The program's frame: menus, toolbars and status bar built from the command table, the
 // designer windows in an MDI area. It routes each command to the core and then redraws
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
     QString statusText(int panel) const;
     HelpWindow* helpWindow() const { return help_; }
     QMenu& popupMenu() const { return *popup_; }
+    RecoveryKeeper& recovery() const { return *recovery_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow {
     void cut();
     void copy();
     void paste();
+    void exportPicture();
+    void refreshEditing();
     void showHelp();
     void showPopup(DesignerView* view, QPoint at);
     int helpContext() const;
@@ -79,6 +83,7 @@ class MainWindow : public QMainWindow {
     QMenu* popup_ = nullptr;
     HelpWindow* help_ = nullptr;
     std::optional<Library> configured_;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 } // namespace ornadeck::app

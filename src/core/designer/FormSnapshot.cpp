@@ -2,7 +2,6 @@
 
 #include "cclib/TCCMenu.h"
 #include "cclib/TCCMenuBar.h"
-#include "engine/Engine.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Names.h"
@@ -29,17 +28,6 @@ void setMenuTest(Control& c, int test) {
 
 bool sameState(const ControlState& a, const ControlState& b) {
     return a.name == b.name && a.visible == b.visible && a.tag == b.tag && a.menuTest == b.menuTest;
-}
-
-void clearControls(Form& form) {
-    std::vector<Control*> all;
-    for (const auto& c : form.surface().children())
-        all.push_back(c.get());
-    for (const auto& c : form.windowChildren())
-        all.push_back(c.get());
-    for (Control* c : all)
-        form.destroy(c);
-    form.setCurrentDialog(nullptr);
 }
 
 } // namespace
@@ -76,9 +64,10 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     const bool notifications = form.resizeNotifications();
     form.setResizeNotifications(false); // no re-marking while controls come back one by one
     if (workspace.selected.form == &form) workspace.selected = Selection{&form, nullptr};
-    clearControls(form);
+    form.destroyAll();
     form.setName(snapshot.name);
-    // The text is this program's own serialisation, so it reads back whole.
+    // The text is this program's own serialisation, so it reads back whole; reading also
+    // lists the controls again.
     (void)loadFormIni(IniFile::parse(snapshot.formText), sections, context);
     form.setWindowPosition(left, top);
 
@@ -105,7 +94,6 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     }
     form.setResizeNotifications(notifications);
     workspace.nameCounter = std::max(counter, workspace.nameCounter);
-    context.engine.rebuildComponentList(form);
 }
 
 } // namespace ornadeck

@@ -103,6 +103,8 @@ class Form {
     }
     void reparent(Control& control, Control* newParent);
     void destroy(Control* control);
+    // Every control at once, the menus too: what undo does before rebuilding the form.
+    void destroyAll();
 
     // Parent for a name read from a form file: a dialog on the surface, else the surface.
     Control& parentForName(std::string_view name);

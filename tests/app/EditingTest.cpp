@@ -130,6 +130,22 @@ TEST_F(EditingTest, ZoomStepsBetweenOneAndFourAndMapsPointsExactly) {
     EXPECT_EQ(activeView()->zoom(), 3);
 }
 
+TEST_F(EditingTest, EachFormFileKeepsItsZoomForTheNextRun) {
+    const auto path = temp.path() / "Zoomed.ozf";
+    ui.files = {path};
+    trigger("mnuSaveForm");
+    trigger("mnuZoomIn");
+    ASSERT_EQ(activeView()->zoom(), 3);
+    restart();
+    ui.library = Library::PToolboxLib;
+    trigger("mnuNewProject");
+    EXPECT_EQ(activeView()->zoom(), 2); // a new form: the usual factor
+    ui.files = {path};
+    trigger("mnuFileOpenForm");
+    ASSERT_EQ(activeForm().filePath(), path);
+    EXPECT_EQ(activeView()->zoom(), 3);
+}
+
 TEST_F(EditingTest, ExportedPictureHasTheRenderedPixels) {
     place("spbButton", {20, 20});
     const auto path = temp.path() / "form.png";

@@ -114,6 +114,22 @@ TEST_F(Undo, RestoresMarksSelectionTestedDialogAndHiddenMenusButNeverTheCounterB
     EXPECT_EQ(workspace.selected.control->name(), "Button4");
 }
 
+TEST_F(Undo, ASelectionOnAnotherFormStaysWhereItIs) {
+    Form& other = addForm("Form2");
+    DesignerWindow second{workspace, ui, kits, other};
+    second.activate();
+    Control* there = place("Button", {10, 10}); // placed through `window`, on Form1
+    second.activate();
+    workspace.tool = "Label";
+    second.surfaceMouseUp(other.surface(), MouseButton::Left, 20, 20);
+    Control* label = workspace.selected.control;
+    ASSERT_EQ(label->owner(), &other);
+    window.edit("Move", [&] { there->setLeft(40); });
+    ASSERT_TRUE(window.undo());
+    EXPECT_EQ(workspace.selected.form, &other);
+    EXPECT_EQ(workspace.selected.control, label);
+}
+
 TEST_F(Undo, SelectionAloneAndCommandsThatChangeNothingMakeNoStep) {
     Control* a = place("Button", {10, 10});
     Control* b = place("Button", {10, 60});

@@ -21,25 +21,25 @@ void FormHistory::record(std::string label, FormSnapshot before, const std::stri
     if (saved_ && *saved_ < position_ - static_cast<long long>(undo_.size())) saved_.reset();
 }
 
-std::optional<FormSnapshot> FormHistory::undo(FormSnapshot current) {
+std::optional<FormSnapshot> FormHistory::travel(std::deque<Step>& from, std::deque<Step>& to,
+                                                FormSnapshot current) {
     mergeOpen_ = false;
-    if (undo_.empty()) return std::nullopt;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    FormSnapshot target = std::move(step.state);
-    redo_.push_back({std::move(step.label), std::move(current), {}});
-    --position_;
+    if (from.empty()) return std::nullopt;
+    Step step = std::move(from.back());
+    from.pop_back();
+    to.push_back({std::move(step.label), std::move(current), {}});
+    return std::move(step.state);
+}
+
+std::optional<FormSnapshot> FormHistory::undo(FormSnapshot current) {
+    auto target = travel(undo_, redo_, std::move(current));
+    if (target) --position_;
     return target;
 }
 
 std::optional<FormSnapshot> FormHistory::redo(FormSnapshot current) {
-    mergeOpen_ = false;
-    if (redo_.empty()) return std::nullopt;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    FormSnapshot target = std::move(step.state);
-    undo_.push_back({std::move(step.label), std::move(current), {}});
-    ++position_;
+    auto target = travel(redo_, undo_, std::move(current));
+    if (target) ++position_;
     return target;
 }
 

@@ -46,6 +46,10 @@ class FormHistory {
         std::string mergeKey;
     };
 
+    // Moves the newest step of `from` to `to`, which keeps `current` in its place.
+    std::optional<FormSnapshot> travel(std::deque<Step>& from, std::deque<Step>& to,
+                                       FormSnapshot current);
+
     std::size_t limit_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;

@@ -63,7 +63,10 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     const int left = form.windowLeft(), top = form.windowTop();
     const bool notifications = form.resizeNotifications();
     form.setResizeNotifications(false); // no re-marking while controls come back one by one
-    if (workspace.selected.form == &form) workspace.selected = Selection{&form, nullptr};
+    // Reading shows each control it makes; a selection elsewhere is put back afterwards.
+    const Selection elsewhere =
+        workspace.selected.form != &form ? workspace.selected : Selection{&form, nullptr};
+    workspace.selected = Selection{&form, nullptr}; // never a control that is about to go
     form.destroyAll();
     form.setName(snapshot.name);
     // The text is this program's own serialisation, so it reads back whole; reading also
@@ -87,10 +90,12 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     Control* tested =
         snapshot.testedDialog.empty() ? nullptr : form.findByName(snapshot.testedDialog);
     form.setCurrentDialog(tested && tested->isDialog() ? static_cast<TPTDialog*>(tested) : nullptr);
-    if (snapshot.selectedHere || workspace.selected.form == &form) {
+    if (snapshot.selectedHere || elsewhere.form == &form) {
         Control* c =
             snapshot.selectedControl.empty() ? nullptr : form.findByName(snapshot.selectedControl);
         workspace.selected = Selection{&form, c};
+    } else {
+        workspace.selected = elsewhere;
     }
     form.setResizeNotifications(notifications);
     workspace.nameCounter = std::max(counter, workspace.nameCounter);

@@ -11,6 +11,7 @@
 #include "shell/GenerateSession.h"
 #include "shell/LibraryKit.h"
 #include "shell/ProjectCommands.h"
+#include "shell/RecoveryFiles.h"
 #include "shell/SettingsLifecycle.h"
 
 #include <filesystem>
@@ -46,6 +47,8 @@ class AppCore {
     FormRenderer renderer{fonts};
     // Lives as long as the program: the generate window keeps its contents between showings.
     GenerateSession generate{workspace, ui, isReadablePicture};
+    // Unsaved forms, kept in the per-user state folder against a crash.
+    RecoveryFiles recovery;
 
   private:
     std::filesystem::path programFolder_;

@@ -3,7 +3,10 @@
 #include "shell/ControlToolbar.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace ornadeck::app {
@@ -31,7 +34,9 @@ KindToolBar::KindToolBar(QWidget* parent) : QToolBar(tr("Controls"), parent) {
         a->setObjectName(qid);
         a->setCheckable(true);
         actions_[qid] = a;
+        plainIcons_[a] = a->icon();
         widgetForAction(a)->setObjectName(qid + "Button");
+        widgetForAction(a)->installEventFilter(this);
     }
     connect(this, &QToolBar::actionTriggered, this, &KindToolBar::onTriggered);
     configure(library_);
@@ -56,20 +61,57 @@ void KindToolBar::configure(Library library) {
     }
 }
 
-void KindToolBar::showTool(const std::string& kindTag) {
+void KindToolBar::showTool(const std::string& kindTag, bool locked) {
+    QAction* nowLocked = nullptr;
     for (auto& [id, a] : actions_) {
         const ControlToolButton b = controlToolButton(library_, id.toStdString());
         const bool down = !kindTag.empty() && b.visible && b.kindTag == kindTag;
         if (a->isChecked() != down) a->setChecked(down);
+        if (down && locked) nowLocked = a;
     }
+    if (nowLocked == locked_) return;
+    if (locked_) showLock(locked_, false);
+    if (nowLocked) showLock(nowLocked, true);
+    locked_ = nowLocked;
+}
+
+void KindToolBar::showLock(QAction* action, bool locked) {
+    const QString hint = action->text();
+    action->setToolTip(locked ? tr("%1 (locked: click to release)").arg(hint) : hint);
+    if (QWidget* w = widgetForAction(action))
+        w->setAccessibleName(locked ? tr("%1, locked").arg(hint) : hint);
+    const QIcon& plain = plainIcons_[action];
+    if (!locked) {
+        action->setIcon(plain);
+        return;
+    }
+    QPixmap marked = plain.pixmap(QSize(32, 32));
+    QPainter painter(&marked);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().highlight());
+    painter.drawPolygon(QPolygon({QPoint(32, 18), QPoint(32, 32), QPoint(18, 32)}));
+    painter.end();
+    action->setIcon(QIcon(marked));
+}
+
+bool KindToolBar::eventFilter(QObject* watched, QEvent* event) {
+    // The second click of a double-click would raise the button it just pressed: it locks
+    // the tool instead.
+    if (event->type() == QEvent::MouseButtonDblClick)
+        for (auto& [id, a] : actions_)
+            if (widgetForAction(a) == watched) locking_ = a;
+    return QToolBar::eventFilter(watched, event);
 }
 
 void KindToolBar::onTriggered(QAction* action) {
     const ControlToolButton b = controlToolButton(library_, action->objectName().toStdString());
+    const bool lock = locking_ == action;
+    locking_ = nullptr;
+    if (lock) action->setChecked(true);
     // A checkable action unchecks itself when clicked while down: that raises it.
     const std::string tag = action->isChecked() ? std::string(b.kindTag) : std::string();
-    showTool(tag);
-    emit toolChosen(tag);
+    showTool(tag, lock);
+    emit toolChosen(tag, lock);
 }
 
 } // namespace ornadeck::app

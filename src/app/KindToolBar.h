@@ -21,19 +21,28 @@ class KindToolBar : public QToolBar {
 
     void configure(Library library);
     Library library() const { return library_; }
-    // Shows the kind tag the core holds as the chosen tool (empty: every button up).
-    void showTool(const std::string& kindTag);
+    // Shows the kind tag the core holds as the chosen tool (empty: every button up), and
+    // whether it is locked: a locked button carries a mark in its corner.
+    void showTool(const std::string& kindTag, bool locked = false);
     QAction* action(const QString& id) const;
 
   signals:
-    // The user chose a kind, or raised the pressed button (empty tag).
-    void toolChosen(const std::string& kindTag);
+    // The user chose a kind, or raised the pressed button (empty tag). A double-click
+    // chooses it locked: it stays down after each placement.
+    void toolChosen(const std::string& kindTag, bool locked);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void onTriggered(QAction* action);
+    void showLock(QAction* action, bool locked);
 
     Library library_ = Library::PToolboxLib;
     std::map<QString, QAction*> actions_;
+    std::map<QAction*, QIcon> plainIcons_;
+    QAction* locking_ = nullptr;
+    QAction* locked_ = nullptr;
 };
 
 } // namespace ornadeck::app

@@ -3,6 +3,7 @@
 #include "AppCore.h"
 #include "KindToolBar.h"
 #include "RecentProjectsMenu.h"
+#include "RecoveryKeeper.h"
 #include "Resources.h"
 #include "ToolbarLayout.h"
 #include "designer/DesignerView.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     views_ = std::make_unique<DesignerViews>(core_, *area_);
     connect(views_.get(), &DesignerViews::changed, this, &MainWindow::refresh);
     connect(views_.get(), &DesignerViews::popupRequested, this, &MainWindow::showPopup);
+    recovery_ = new RecoveryKeeper(core_, *views_, this);
     buildActions();
     buildMenus();
     buildToolBars();
@@ -43,12 +45,16 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     buildDocks();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Hiding the docks during teardown must not write into a half-destroyed window.
+    if (docks_) docks_->stop();
+}
 
 void MainWindow::start() {
     core_.start();
     ToolbarLayout::restore(*this, toolbars_, core_.settings.ini());
     refresh();
+    if (recovery_->offer()) refresh();
 }
 
 QAction* MainWindow::command(const QString& id) const {
@@ -104,9 +110,28 @@ void MainWindow::refresh() {
     }
     panels_[0]->setText(QString::fromUtf8(libraryStatusText(w.library).data()));
     panels_[1]->setText(w.shortNames ? tr("Short names") : QString());
-    kinds_->showTool(w.tool);
+    kinds_->showTool(w.tool, w.toolLocked);
     recent_->refresh();
     docks_->refresh();
+    refreshEditing();
+}
+
+// Undo and Redo name their step; zoom stops at its ends.
+void MainWindow::refreshEditing() {
+    DesignerView* view = views_->activeView();
+    const FormHistory* history = view ? &view->designer().history() : nullptr;
+    auto name = [](QAction* a, const QString& verb, bool can, const std::string& label) {
+        a->setEnabled(can);
+        a->setText(can ? verb + u' ' + QString::fromStdString(label) : verb);
+    };
+    name(command("mnuUndo"), tr("&Undo"), history && history->canUndo(),
+         history ? history->undoLabel() : std::string());
+    name(command("mnuRedo"), tr("&Redo"), history && history->canRedo(),
+         history ? history->redoLabel() : std::string());
+    command("mnuZoomIn")->setEnabled(view && view->zoom() < DesignerView::kMaxZoom);
+    command("mnuZoomOut")->setEnabled(view && view->zoom() > 1);
+    command("mnuActualSize")->setEnabled(view && view->zoom() != 1);
+    command("mnuExportPicture")->setEnabled(view != nullptr);
 }
 
 void MainWindow::run(const std::function<void()>& command) {
@@ -156,6 +181,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     ToolbarLayout::save(*this, toolbars_, core_.settings.ini());
+    recovery_->quit();
     core_.quit();
     views_->closeAllForGood();
     if (help_) help_->close();

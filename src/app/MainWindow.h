@@ -21,6 +21,7 @@ class HelpWindow;
 class KindToolBar;
 class RecentProjectsMenu;
 class ToolDocks;
+class RecoveryKeeper;
 
 // The program's frame: menus, toolbars and status bar built from the command table, the
 // designer windows in an MDI area. It routes each command to the core and then redraws
@@ -44,6 +45,7 @@ class MainWindow : public QMainWindow {
     HelpWindow* helpWindow() const { return help_; }
     QMenu& popupMenu() const { return *popup_; }
     ToolDocks& docks() const { return *docks_; }
+    RecoveryKeeper& recovery() const { return *recovery_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
@@ -67,6 +69,8 @@ class MainWindow : public QMainWindow {
     void cut();
     void copy();
     void paste();
+    void exportPicture();
+    void refreshEditing();
     void showHelp();
     void showPopup(DesignerView* view, QPoint at);
     int helpContext() const;
@@ -83,6 +87,7 @@ class MainWindow : public QMainWindow {
     HelpWindow* help_ = nullptr;
     ToolDocks* docks_ = nullptr;
     std::optional<Library> configured_;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 } // namespace ornadeck::app

@@ -21,10 +21,11 @@ QString text(std::string_view s) {
 
 // A toolbar button is named after its command ("mnuCut" -> "spbCut"), but for these.
 QString buttonName(const QString& commandId) {
-    static const std::map<QString, QString> exceptions{
-        {"mnuFileOpenProject", "spbOpenProject"}, {"mnuFileOpenForm", "spbOpenForm"},
-        {"mnuProjectGenerateCode", "spbGenerate"}, {"mnuARight", "spbAright"},
-        {"mnuCVertic", "spbCVerti"}};
+    static const std::map<QString, QString> exceptions{{"mnuFileOpenProject", "spbOpenProject"},
+                                                       {"mnuFileOpenForm", "spbOpenForm"},
+                                                       {"mnuProjectGenerateCode", "spbGenerate"},
+                                                       {"mnuARight", "spbAright"},
+                                                       {"mnuCVertic", "spbCVerti"}};
     const auto it = exceptions.find(commandId);
     return it != exceptions.end() ? it->second : "spb" + commandId.mid(3);
 }
@@ -77,10 +78,12 @@ void MainWindow::buildMenus() {
         run([this, path] { core_.projects.openRecent(path.toStdString()); });
     });
     add(file, {"mnuNewForm", "mnuFileOpenForm", "mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs",
-               "mnuCloseAll", "-", "mnuExit"});
-    add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"), {"mnuCut", "mnuCopy", "mnuPaste"});
+               "mnuCloseAll", "-", "mnuExportPicture", "-", "mnuExit"});
+    add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"),
+        {"mnuUndo", "mnuRedo", "-", "mnuCut", "mnuCopy", "mnuPaste"});
     add(addMenu(tr("&View"), "mnuView", "Windows and the grid"),
-        {"mnuZoom", "mnuProperties", "-", "mnuGrid"});
+        {"mnuZoom", "mnuProperties", "-", "mnuZoomIn", "mnuZoomOut", "mnuActualSize", "-",
+         "mnuGrid"});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
         {"mnuProjectGenerateCode", "-", "mnuShortNames"});
     QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
@@ -105,7 +108,9 @@ void MainWindow::buildToolBars() {
             kinds_ = new KindToolBar(this);
             tb = kinds_;
             connect(kinds_, &KindToolBar::toolChosen, this,
-                    [this](const std::string& tag) { core_.workspace.tool = tag; });
+                    [this](const std::string& tag, bool locked) {
+                        core_.workspace.chooseTool(tag, locked);
+                    });
         } else {
             tb = new QToolBar(text(spec.caption), this);
             tb->setObjectName(text(spec.name));

@@ -7,6 +7,7 @@
 #include "designer/GridMode.h"
 #include "dialogs/AboutDialog.h"
 #include "generate/GenerateDialog.h"
+#include "dialogs/ExportPictureDialog.h"
 #include "model/Form.h"
 
 #include <QApplication>
@@ -61,9 +62,16 @@ void MainWindow::connectCommands() {
         about.exec();
     });
 
+    // Each layout command is one undo step, named as its toolbar button.
     LayoutCommands& layout = core_.layout;
+    auto step = [this](const char* id, std::function<void(Form&)> command) {
+        const std::string label = this->command(id)->toolTip().replace(u'\n', u' ').toStdString();
+        onDesigner(id, [label, command](DesignerView& v) {
+            v.designer().edit(label, [&] { command(v.form()); });
+        });
+    };
     auto align = [&](const char* id, AlignCommand c) {
-        onDesigner(id, [&layout, c](DesignerView& v) { layout.alignOrSize(v.form(), c); });
+        step(id, [&layout, c](Form& f) { layout.alignOrSize(f, c); });
     };
     align("mnuALeft", AlignCommand::Left);
     align("mnuARight", AlignCommand::Right);
@@ -71,14 +79,16 @@ void MainWindow::connectCommands() {
     align("mnuABottom", AlignCommand::Bottom);
     align("mnuSWidth", AlignCommand::Width);
     align("mnuSHeight", AlignCommand::Height);
-    onDesigner("mnuCHoriz",
-               [&layout](DesignerView& v) { layout.center(v.form(), LayoutAxis::Horizontal); });
-    onDesigner("mnuCVertic",
-               [&layout](DesignerView& v) { layout.center(v.form(), LayoutAxis::Vertical); });
-    onDesigner("mnuEHoriz",
-               [&layout](DesignerView& v) { layout.space(v.form(), LayoutAxis::Horizontal); });
-    onDesigner("mnuEVertic",
-               [&layout](DesignerView& v) { layout.space(v.form(), LayoutAxis::Vertical); });
+    step("mnuCHoriz", [&layout](Form& f) { layout.center(f, LayoutAxis::Horizontal); });
+    step("mnuCVertic", [&layout](Form& f) { layout.center(f, LayoutAxis::Vertical); });
+    step("mnuEHoriz", [&layout](Form& f) { layout.space(f, LayoutAxis::Horizontal); });
+    step("mnuEVertic", [&layout](Form& f) { layout.space(f, LayoutAxis::Vertical); });
+    onDesigner("mnuUndo", [](DesignerView& v) { v.designer().undo(); });
+    onDesigner("mnuRedo", [](DesignerView& v) { v.designer().redo(); });
+    onDesigner("mnuZoomIn", [](DesignerView& v) { v.setZoom(v.zoom() + 1); });
+    onDesigner("mnuZoomOut", [](DesignerView& v) { v.setZoom(v.zoom() - 1); });
+    onDesigner("mnuActualSize", [](DesignerView& v) { v.setZoom(1); });
+    connect(command("mnuExportPicture"), &QAction::triggered, this, &MainWindow::exportPicture);
     onDesigner("mnuBringtoFront", [](DesignerView& v) { v.designer().bringToFront(); });
     onDesigner("mnuSendtoBack", [](DesignerView& v) { v.designer().sendToBack(); });
     onDesigner("mnuDelete", [](DesignerView& v) { v.designer().deleteSelected(); });
@@ -108,6 +118,19 @@ void MainWindow::paste() {
         view->invalidatePicture();
         refresh();
     }
+}
+
+void MainWindow::exportPicture() {
+    DesignerView* view = views_->activeView();
+    if (!view) return;
+    std::filesystem::path proposed = view->form().filePath();
+    if (proposed.empty()) proposed = view->form().name();
+    proposed.replace_extension(".png");
+    ExportPictureDialog dialog(QString::fromStdString(proposed.string()), view->zoom(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const Status s =
+        writeFormPicture(core_, view->form(), dialog.path(), dialog.factor(), dialog.wholeDevice());
+    if (!s) core_.ui.showError(s.message());
 }
 
 void MainWindow::openPaths(const QStringList& paths) {

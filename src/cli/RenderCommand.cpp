@@ -2,13 +2,10 @@
 
 #include "cli/PngFile.h"
 #include "cli/StderrUi.h"
-#include "formfile/FormFile.h"
-#include "model/Form.h"
+#include "model/IniFile.h"
 #include "model/IntText.h"
-#include "model/Workspace.h"
-#include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "shell/LibraryKit.h"
+#include "shell/FormPicture.h"
 
 #include <optional>
 #include <string>
@@ -81,18 +78,11 @@ int runRender(const std::vector<std::string_view>& args, const fs::path& fontFol
     }
     StderrUi ui(err);
     const PalmFonts fonts = PalmFonts::load(fontFolder, ui);
-    Workspace workspace;
-    workspace.library = *number == 2 ? Library::PToolboxLib : Library::CControls;
-    LibraryKits kits(workspace, ui);
-    Form form(ini.readString("FORM", "Name", "Form"), &fonts);
-    SectionReadContext context{form, workspace, *kits.current().engine};
-    if (Status s = loadFormIni(ini, *kits.current().sections, context); !s)
-        err << "ornadeck-cli: warning: " << options.form.string() << ": " << s.message() << "\n";
-    // What the designer shows carries no selection marks.
-    kits.current().engine->clearSelection(form);
-
-    const FormRenderer renderer(fonts);
-    const Image picture = options.device ? renderer.designer(form) : renderer.surface(form);
+    const Library library = *number == 2 ? Library::PToolboxLib : Library::CControls;
+    Status read;
+    const Image picture = formFilePicture(ini, library, fonts, ui, options.device, read);
+    if (!read)
+        err << "ornadeck-cli: warning: " << options.form.string() << ": " << read.message() << "\n";
     if (Status s = writePng(picture.scaled(options.scale), options.out); !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
         return 1;

@@ -38,6 +38,8 @@ class AppFixture : public testing::Test {
     ~AppFixture() override { shutDown(); }
 
     void launch() {
+        // Recovery files go to the test's own folder, never the user's.
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp.path() / "state").string()));
         core = std::make_unique<AppCore>(fontsDir(), temp.path() / "options.ini");
         core->ui.setScript(&ui);
         window = std::make_unique<MainWindow>(*core);

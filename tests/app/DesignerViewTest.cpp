@@ -71,7 +71,8 @@ TEST_F(DesignerViewTest, PlaceDragAlignSaveAndReopenGiveTheSameFile) {
     trigger("mnuSaveForm");
     ASSERT_TRUE(std::filesystem::exists(path));
     const std::string saved = readFile(path);
-    EXPECT_EQ(activeView()->parentWidget()->windowTitle(), "Form1.ozf");
+    EXPECT_EQ(activeView()->parentWidget()->windowTitle(), "Form1.ozf[*]");
+    EXPECT_FALSE(activeView()->parentWidget()->isWindowModified());
 
     ui.answers = {Answer::No};
     trigger("mnuCloseForm");

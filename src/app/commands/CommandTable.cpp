@@ -26,8 +26,14 @@ constexpr std::array kCommands{
     CommandSpec{"mnuSaveForm", "Sa&ve Form", "", "Save current form", "Save Form", "save-form.svg"},
     CommandSpec{"mnuSaveFormAs", "Sav&e Form As...", "", "Save current file as...", "", ""},
     CommandSpec{"mnuCloseAll", "C&lose All", "", "Close the project and every form", "", ""},
+    CommandSpec{"mnuExportPicture", "Export &Picture...", "",
+                "Write the active form's picture as a PNG file", "", ""},
     CommandSpec{"mnuExit", "E&xit", "", "Exit the application", "", ""},
     // Edit
+    CommandSpec{"mnuUndo", "&Undo", "Ctrl+Z", "Undo the last change of the form", "Undo",
+                "undo.svg"},
+    CommandSpec{"mnuRedo", "&Redo", "Ctrl+Shift+Z;Ctrl+Y", "Redo the change last undone", "Redo",
+                "redo.svg"},
     CommandSpec{"mnuCut", "Cu&t", "Ctrl+X", "Cut to clipboard", "Cut", "cut.svg"},
     CommandSpec{"mnuCopy", "&Copy", "Ctrl+C", "Copy to clipboard", "Copy", "copy.svg"},
     CommandSpec{"mnuPaste", "&Paste", "Ctrl+V", "Paste from clipboard", "Paste", "paste.svg"},
@@ -35,6 +41,10 @@ constexpr std::array kCommands{
     CommandSpec{"mnuZoom", "&Zoom", "", "Show or hide the zoom window", "", "", true},
     CommandSpec{"mnuProperties", "&Properties Editor", "", "Show or hide the properties editor", "",
                 "", true},
+    CommandSpec{"mnuZoomIn", "Zoom &In", "Ctrl++", "Show the form larger", "", "zoom-in.svg"},
+    CommandSpec{"mnuZoomOut", "Zoom &Out", "Ctrl+-", "Show the form smaller", "", "zoom-out.svg"},
+    CommandSpec{"mnuActualSize", "&Actual Size", "Ctrl+0", "Show the form at its own size", "",
+                "zoom-actual.svg"},
     CommandSpec{"mnuGrid", "&Grid", "", "Show the grid and snap controls to it", "", "", true},
     // Project
     CommandSpec{"mnuProjectGenerateCode", "&Generate Code...", "F7",
@@ -87,7 +97,8 @@ constexpr std::array kFileBar{"mnuNewProject"sv,
                               "mnuSaveForm"sv,
                               "-"sv,
                               "mnuProjectGenerateCode"sv};
-constexpr std::array kEditBar{"mnuCut"sv, "mnuCopy"sv, "mnuPaste"sv};
+constexpr std::array kEditBar{"mnuCut"sv, "mnuCopy"sv, "mnuPaste"sv,
+                              "-"sv,      "mnuUndo"sv, "mnuRedo"sv};
 constexpr std::array kAlignBar{"mnuALeft"sv,  "mnuARight"sv,  "mnuATop"sv,   "mnuABottom"sv,
                                "-"sv,         "mnuSHeight"sv, "mnuSWidth"sv, "-"sv,
                                "mnuCHoriz"sv, "mnuCVertic"sv, "-"sv,         "mnuEHoriz"sv,

@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace ornadeck::app {
 
@@ -62,9 +64,12 @@ DesignerView::DesignerView(AppCore& core, Form& form, QWidget* parent)
 }
 
 void DesignerView::setZoom(int zoom) {
-    zoom_ = std::clamp(zoom, 1, 4);
+    const int wanted = std::clamp(zoom, 1, kMaxZoom);
+    if (wanted == zoom_) return;
+    zoom_ = wanted;
     updateMapping();
     update();
+    emit zoomChanged(zoom_);
 }
 
 void DesignerView::updateMapping() {
@@ -94,9 +99,17 @@ void DesignerView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QImage& image = picture();
     painter.fillRect(rect(), palette().window());
-    painter.drawImage(QRectF(0, 0, image.width() * mapping_.factor() / mapping_.devicePixelRatio(),
-                             image.height() * mapping_.factor() / mapping_.devicePixelRatio()),
-                      image);
+    const qreal scale = mapping_.factor() / mapping_.devicePixelRatio();
+    painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
+    if (const auto band = designer_.rubberBand()) {
+        // Around the pixels the band spans, in picture pixels.
+        const QPointF from = mapping_.fromSurface({band->left, band->top});
+        const QPointF to = mapping_.fromSurface({band->right, band->bottom});
+        const qreal half = scale / 2;
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(from - QPointF(half, half), to + QPointF(half - 1, half - 1)));
+    }
 }
 
 void DesignerView::mousePressEvent(QMouseEvent* e) {
@@ -132,13 +145,42 @@ void DesignerView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void DesignerView::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::NoModifier) {
-        designer_.deleteSelected();
-        invalidatePicture();
-        emit changed();
+    static const std::pair<int, DesignerKey> keys[] = {
+        {Qt::Key_Left, DesignerKey::Left},     {Qt::Key_Right, DesignerKey::Right},
+        {Qt::Key_Up, DesignerKey::Up},         {Qt::Key_Down, DesignerKey::Down},
+        {Qt::Key_Escape, DesignerKey::Escape}, {Qt::Key_Tab, DesignerKey::Tab},
+        {Qt::Key_Backtab, DesignerKey::Tab},   {Qt::Key_Delete, DesignerKey::Delete},
+    };
+    const auto it = std::find_if(std::begin(keys), std::end(keys),
+                                 [&](const auto& k) { return k.first == e->key(); });
+    // Delete alone deletes; with a modifier it is some other command's key.
+    const bool plainDelete = e->key() != Qt::Key_Delete || e->modifiers() == Qt::NoModifier;
+    if (it == std::end(keys) || !plainDelete) {
+        QWidget::keyPressEvent(e);
         return;
     }
-    QWidget::keyPressEvent(e);
+    std::uint8_t flags = shiftStateOf(e->modifiers(), Qt::NoButton).flags;
+    if (e->key() == Qt::Key_Backtab) flags |= ShiftState::Shift;
+    if (!designer_.keyPress(it->second, ShiftState(flags))) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    invalidatePicture();
+    emit changed();
+}
+
+// Tab walks the form's controls, not the window's widgets.
+bool DesignerView::focusNextPrevChild(bool) { return false; }
+
+void DesignerView::wheelEvent(QWheelEvent* e) {
+    if (!(e->modifiers() & Qt::ControlModifier)) {
+        QWidget::wheelEvent(e);
+        return;
+    }
+    const int steps = e->angleDelta().y() / 120;
+    if (steps != 0) setZoom(zoom_ + steps);
+    emit changed();
+    e->accept();
 }
 
 void DesignerView::endAnyDrag() {

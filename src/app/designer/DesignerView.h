@@ -21,7 +21,9 @@ class DesignerView : public QWidget {
     Form& form() { return designer_.form(); }
     const ViewMapping& mapping() const { return mapping_; }
 
+    static constexpr int kMaxZoom = 4;
     int zoom() const { return zoom_; }
+    // Whole factors from 1 to kMaxZoom; others are brought into that range.
     void setZoom(int zoom);
     // The form changed: draw it again at the next paint, once however many changes came.
     void invalidatePicture();
@@ -33,6 +35,8 @@ class DesignerView : public QWidget {
     void changed();
     // The popup menu is wanted at a global position.
     void popupRequested(QPoint globalPos);
+    // The zoom factor changed: the frame around the view must fit it again.
+    void zoomChanged(int zoom);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +44,8 @@ class DesignerView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;

@@ -40,6 +40,11 @@ void DesignerViews::create(Form& form) {
         at += QPoint(24, 24);
     window->move(at);
     windows_[&form] = window;
+    view->setZoom(storedZoom(form));
+    connect(view, &DesignerView::zoomChanged, this, [this, window, &form](int zoom) {
+        window->fitToView();
+        storeZoom(form, zoom);
+    });
     connect(view, &DesignerView::changed, this, &DesignerViews::changed);
     connect(view, &DesignerView::popupRequested, this,
             [this, view](QPoint where) { emit popupRequested(view, where); });
@@ -49,11 +54,29 @@ void DesignerViews::create(Form& form) {
     });
 }
 
+// Each form file's zoom is kept in options.ini under its file name; a name no INI key can
+// carry is simply not kept.
+std::optional<std::string> DesignerViews::zoomKey(const Form& form) {
+    const std::string name = form.filePath().filename().string();
+    if (name.empty() || name.find_first_of("=[];\r\n") != std::string::npos) return std::nullopt;
+    return name;
+}
+
+int DesignerViews::storedZoom(const Form& form) const {
+    const auto key = zoomKey(form);
+    return key ? core_.settings.ini().readInt(kZoomSection, *key, 2) : 2;
+}
+
+void DesignerViews::storeZoom(const Form& form, int zoom) {
+    if (const auto key = zoomKey(form)) core_.settings.ini().writeInt(kZoomSection, *key, zoom);
+}
+
 void DesignerViews::forget(Form& form) {
     auto it = windows_.find(&form);
     if (it == windows_.end()) return;
     DesignerSubWindow* window = it->second;
     windows_.erase(it);
+    core_.recovery.forget(window->view()->designer().undoStack());
     const bool wasSyncing = syncing_;
     syncing_ = true;
     window->closeForGood();
@@ -69,7 +92,8 @@ void DesignerViews::sync() {
         Form& form = *owned;
         if (!windows_.contains(&form)) create(form);
         DesignerSubWindow* window = windows_.at(&form);
-        window->setWindowTitle(QString::fromStdString(form.caption()));
+        window->setWindowTitle(QString::fromStdString(form.caption()) + "[*]");
+        window->setWindowModified(window->view()->designer().modified());
         if (form.visible() != window->isVisible()) {
             window->setVisible(form.visible());
             // The frame's size is known only once it is shown in the area.
@@ -92,6 +116,13 @@ DesignerView* DesignerViews::viewOf(const Form* form) const {
 }
 
 DesignerView* DesignerViews::activeView() const { return viewOf(core_.workspace.activeForm); }
+
+std::vector<DesignerView*> DesignerViews::all() const {
+    std::vector<DesignerView*> out;
+    for (const auto& [form, window] : windows_)
+        out.push_back(window->view());
+    return out;
+}
 
 void DesignerViews::invalidateAll() {
     for (auto& [form, window] : windows_)

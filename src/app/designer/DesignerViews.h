@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPoint>
 #include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -29,6 +32,7 @@ class DesignerViews : public QObject {
     void sync();
     DesignerView* viewOf(const Form* form) const;
     DesignerView* activeView() const;
+    std::vector<DesignerView*> all() const;
     void invalidateAll();
     // Closes every window without asking, at program end.
     void closeAllForGood();
@@ -43,6 +47,10 @@ class DesignerViews : public QObject {
     void forget(Form& form);
     void onActivated(QMdiSubWindow* window);
     void onCloseRequested(DesignerSubWindow* window);
+    static constexpr const char* kZoomSection = "DesignerZoom";
+    static std::optional<std::string> zoomKey(const Form& form);
+    int storedZoom(const Form& form) const;
+    void storeZoom(const Form& form, int zoom);
 
     AppCore& core_;
     QMdiArea& area_;

@@ -30,6 +30,8 @@ class ToolDocks : public QObject {
     // Brings the docks in line with the workspace and the active form; cheap when nothing
     // changed.
     void refresh();
+    // The window is going away: stop following the docks, which are torn down with it.
+    void stop() { started_ = false; }
 
   signals:
     // A form changed through the inspector.

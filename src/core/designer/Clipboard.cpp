@@ -18,7 +18,10 @@ std::optional<std::string> Clipboard::copy() const {
 std::optional<std::string> Clipboard::cut(DesignerWindow& window) {
     if (workspace_.selected.form != &window.form()) return std::nullopt;
     std::optional<std::string> text = copy();
-    if (text) window.removeControl(*workspace_.selected.control);
+    if (text) {
+        Control& control = *workspace_.selected.control;
+        window.edit("Cut " + control.name(), [&] { window.removeControl(control); });
+    }
     return text;
 }
 
@@ -30,7 +33,10 @@ bool Clipboard::paste(DesignerWindow& window, std::string_view text) {
         target = s.control;
     Engine& engine = window.engine();
     SectionReadContext context{form, workspace_, engine};
+    FormUndo& undo = window.undoStack();
+    undo.begin();
     Control* made = pasteControl(text, *target, *kits_.current().sections, context);
+    undo.commit(made ? "Paste " + made->name() : "Paste");
     if (!made) return false;
     engine.showProperties(form, made);
     engine.rebuildComponentList(form);

@@ -2,6 +2,7 @@
 // a hit test. A press captures the pointer for whatever it landed on until the release.
 #include "designer/DesignerWindow.h"
 #include "designer/HitTest.h"
+#include "engine/Engine.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
 
@@ -29,6 +30,34 @@ Point DesignerWindow::inCapturedFrame(Point onSurface) const {
 void DesignerWindow::endCapture() {
     capture_ = Capture::None;
     captured_ = nullptr;
+    bandStart_.reset();
+    closeDragStep();
+}
+
+void DesignerWindow::closeDragStep() {
+    if (!dragStep_) return;
+    const std::string label = std::move(*dragStep_);
+    dragStep_.reset();
+    undo_.commit(label);
+}
+
+std::optional<BandRect> DesignerWindow::rubberBand() const {
+    if (capture_ != Capture::Surface || !bandStart_ || *bandStart_ == lastPoint_)
+        return std::nullopt;
+    return BandRect::between(*bandStart_, lastPoint_);
+}
+
+void DesignerWindow::finishBand(ShiftState shift) {
+    const BandRect band = BandRect::between(*bandStart_, lastPoint_);
+    Control* reference = markBand(form_, engine(), touchedControls(form_, band),
+                                  shift.has(ShiftState::Shift), bandPrevious_);
+    if (!reference) {
+        presentarPropiedadesForm();
+        remembered_ = Selection{&form_, nullptr};
+        return;
+    }
+    engine().showProperties(form_, reference);
+    remembered_ = workspace_.selected;
 }
 
 void DesignerWindow::releaseCapture() {
@@ -52,6 +81,12 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
         capture_ = Capture::Outside;
         return;
     case Hit::Where::Surface:
+        // Without a tool, a drag from here is a rubber band; the press selects the form, so
+        // the selection before it is kept as the band's preferred reference.
+        if (button == MouseButton::Left && workspace_.tool.empty()) {
+            bandPrevious_ = selectedHere();
+            bandStart_ = onSurface;
+        }
         surfaceMouseDown();
         capture_ = Capture::Surface;
         return;
@@ -71,6 +106,9 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
     handles.move(hit.control, shift.without(kButtons), hit.inParent);
     capture_ = inDialog ? Capture::SnapDialog : Capture::Snap;
     captured_ = hit.control;
+    // One step per drag, whatever it moves through on the way.
+    dragStep_ = (handles.edges().empty() ? "Move " : "Resize ") + hit.control->name();
+    undo_.begin();
     handles.press(*hit.control, button, shift, hit.inParent);
 }
 
@@ -97,16 +135,23 @@ void DesignerWindow::mouseMove(Point onSurface, ShiftState shift) {
 
 void DesignerWindow::mouseRelease(Point onSurface, MouseButton button, ShiftState shift) {
     if (captured_ && !form_.contains(captured_)) endCapture();
+    lastPoint_ = onSurface;
     const Capture capture = capture_;
     Control* target = captured_;
     const Point inFrame = inCapturedFrame(onSurface);
-    endCapture();
+    const bool band = rubberBand().has_value();
+    capture_ = Capture::None;
+    captured_ = nullptr;
     switch (capture) {
     case Capture::None:
     case Capture::Outside:
         return;
     case Capture::Surface:
-        surfaceMouseUp(form_.surface(), button, onSurface.x, onSurface.y);
+        if (band && button == MouseButton::Left)
+            finishBand(shift);
+        else
+            surfaceMouseUp(form_.surface(), button, onSurface.x, onSurface.y);
+        bandStart_.reset();
         return;
     case Capture::Menu:
         controlMouseUp(*target, shift, false);
@@ -119,8 +164,12 @@ void DesignerWindow::mouseRelease(Point onSurface, MouseButton button, ShiftStat
     handles.release(button, shift, inFrame);
     // Then the control itself sees the release: lists settle on whole rows, and the tested
     // dialog places the chosen tool's control where it was clicked.
-    if (!form_.contains(target)) return;
+    if (!form_.contains(target)) {
+        closeDragStep();
+        return;
+    }
     target->afterMouseRelease();
+    closeDragStep();
     if (capture == Capture::Snap && target == static_cast<Control*>(form_.currentDialog()))
         surfaceMouseUp(*target, button, onSurface.x - target->left(), onSurface.y - target->top());
 }

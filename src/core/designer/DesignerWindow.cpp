@@ -17,7 +17,7 @@ bool isMenuKind(const Control& c) {
 } // namespace
 
 DesignerWindow::DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form)
-    : workspace_(workspace), ui_(ui), kits_(kits), form_(form) {
+    : workspace_(workspace), ui_(ui), kits_(kits), form_(form), undo_(workspace, kits, form) {
     syncGridSize();
     auto down = [this](Control& c, MouseButton, ShiftState s, int, int) { controlMouseDown(c, s); };
     snap_.onMouseDown = down;
@@ -85,7 +85,11 @@ void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x,
         y = snap_.snap(y);
     }
     Engine& e = engine();
-    if (e.createControl(form_, x, y, &clicked)) {
+    undo_.begin();
+    const bool created = e.createControl(form_, x, y, &clicked);
+    Control* made = selectedHere();
+    undo_.commit(created && made ? "Place " + made->name() : "Place");
+    if (created) {
         e.rebuildComponentList(form_);
         mostrarSeleccionado(false);
     } else if (&clicked == &form_.surface()) {
@@ -125,24 +129,71 @@ void DesignerWindow::removeControl(Control& control) {
 }
 
 void DesignerWindow::deleteSelected() {
-    if (Control* c = selectedHere()) removeControl(*c);
+    if (Control* c = selectedHere()) edit("Delete " + c->name(), [&] { removeControl(*c); });
 }
 
 void DesignerWindow::bringToFront() {
     Control* c = selectedHere();
     if (!c) return;
-    if (c->parent())
-        c->parent()->bringChildToFront(c);
-    else
-        form_.bringWindowChildToFront(c);
+    edit("Bring " + c->name() + " to Front", [&] {
+        if (c->parent())
+            c->parent()->bringChildToFront(c);
+        else
+            form_.bringWindowChildToFront(c);
+    });
     engine().rebuildComponentList(form_);
 }
 
 void DesignerWindow::sendToBack() {
     Control* c = selectedHere();
     if (!c || !c->parent()) return; // menus keep their order: the bar must stay under them
-    c->parent()->sendChildToBack(c);
+    edit("Send " + c->name() + " to Back", [&] { c->parent()->sendChildToBack(c); });
     engine().rebuildComponentList(form_);
+}
+
+void DesignerWindow::edit(const std::string& label, const std::function<void()>& command,
+                          const std::string& mergeKey) {
+    undo_.run(label, command, mergeKey);
+}
+
+Status DesignerWindow::setProperty(std::string_view name, std::string_view text) {
+    const Selection s = workspace_.selected;
+    const std::string owner = s.control ? s.control->name() : form_.name();
+    Status status;
+    edit(
+        "Change " + owner + " " + std::string(name),
+        [&] { status = engine().setProperty(name, text); },
+        "property:" + owner + ":" + std::string(name));
+    return status;
+}
+
+bool DesignerWindow::editItems() {
+    const Control* c = selectedHere();
+    bool changed = false;
+    edit("Edit Items of " + (c ? c->name() : form_.name()),
+         [&] { changed = engine().editItems(); });
+    return changed;
+}
+
+bool DesignerWindow::undo() {
+    if (!undo_.undo()) return false;
+    afterRestore();
+    return true;
+}
+
+bool DesignerWindow::redo() {
+    if (!undo_.redo()) return false;
+    afterRestore();
+    return true;
+}
+
+// Every control was made anew: nothing may keep pointing at the old ones.
+void DesignerWindow::afterRestore() {
+    snap_.forget(snap_.target());
+    snapDialog_.forget(snapDialog_.target());
+    endCapture();
+    bandStart_.reset();
+    remembered_ = Selection{&form_, selectedHere()};
 }
 
 SaveResult DesignerWindow::save(bool saveAs) {

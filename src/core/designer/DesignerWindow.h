@@ -1,12 +1,18 @@
 #pragma once
 
 #include "designer/FormSaving.h"
+#include "designer/FormUndo.h"
 #include "designer/GrabHandles.h"
 #include "designer/MouseInput.h"
+#include "designer/RubberBand.h"
 #include "model/Status.h"
 #include "model/Workspace.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace ornadeck {
 
@@ -15,6 +21,9 @@ class Engine;
 class Form;
 class LibraryKits;
 class Ui;
+
+// The keys a designer window acts on; Shift and Ctrl come with them as a ShiftState.
+enum class DesignerKey { Left, Right, Up, Down, Escape, Tab, Delete };
 
 // What one designer window does, without the window: pointer input on its screen surface,
 // selection and marks, delete and restacking, saving, loading and closing its form.
@@ -37,6 +46,8 @@ class DesignerWindow {
     void mouseMove(Point onSurface, ShiftState shift);
     void mouseRelease(Point onSurface, MouseButton button, ShiftState shift);
     PointerShape pointer() const { return pointer_; }
+    // The rubber band being dragged over the bare surface, for the view to draw.
+    std::optional<BandRect> rubberBand() const;
     // Ends whatever a press captured as its release would, at the pointer's last place. For
     // when the release will never come: the view lost the mouse grab or the focus.
     void releaseCapture();
@@ -60,6 +71,31 @@ class DesignerWindow {
     // Destroys a control of this form (a dialog with its children) and shows the form.
     void removeControl(Control& control);
 
+    // Arrows move the marked controls (Shift: size them; Ctrl: by one pixel even in grid
+    // mode), Escape raises the tool, Tab and Shift+Tab select the next and previous control.
+    // Returns whether the key did anything here.
+    bool keyPress(DesignerKey key, ShiftState shift);
+
+    // Undo and redo. Every user command that changes the form runs through edit(), which
+    // keeps the form's state before it as one step named `label` ("Align Left") when it
+    // changed something. Commands with the same non-empty mergeKey in a row make one step.
+    //
+    // The inspector sets a property through setProperty() below; other callers that change
+    // the form (layout commands, the items and bitmap editors) wrap their call in edit().
+    void edit(const std::string& label, const std::function<void()>& command,
+              const std::string& mergeKey = {});
+    // Engine::setProperty on the selected object as one step; typing on in the same cell
+    // of the same object joins that step.
+    Status setProperty(std::string_view name, std::string_view text);
+    // The items editor on the selected control, as one step when the user pressed OK.
+    bool editItems();
+    bool undo();
+    bool redo();
+    const FormHistory& history() const { return undo_.history(); }
+    FormUndo& undoStack() { return undo_; }
+    // Whether the form has changes its file does not hold.
+    bool modified() { return undo_.modified(); }
+
     SaveResult save(bool saveAs);
     Status load(const std::filesystem::path& path);
     // Asks whether to save first; false, with the window left open, when the user cancels or
@@ -78,11 +114,17 @@ class DesignerWindow {
     GrabHandles* capturedHandles();
     Point inCapturedFrame(Point onSurface) const;
     void endCapture();
+    void closeDragStep();
+    void finishBand(ShiftState shift);
+    void afterRestore();
+    void nudge(DesignerKey key, ShiftState shift);
+    void selectNeighbour(bool backwards);
 
     Workspace& workspace_;
     Ui& ui_;
     const LibraryKits& kits_;
     Form& form_;
+    FormUndo undo_;
     Selection remembered_;
     GrabHandles snap_;
     GrabHandles snapDialog_;
@@ -91,6 +133,12 @@ class DesignerWindow {
     MouseButton capturedButton_ = MouseButton::Left;
     Point lastPoint_;
     PointerShape pointer_ = PointerShape::Arrow;
+    // The step a drag of a control makes, open from the press to the release.
+    std::optional<std::string> dragStep_;
+    // A press on the bare surface without a tool: where it started, and the selected
+    // control at that moment (the press itself selects the form).
+    std::optional<Point> bandStart_;
+    Control* bandPrevious_ = nullptr;
 };
 
 } // namespace ornadeck

@@ -30,6 +30,7 @@ SaveResult saveForm(Form& form, bool saveAs, Ui& ui, const FormSections& section
         return SaveResult::Failed;
     }
     form.setFilePath(path);
+    form.noteSaved();
     return SaveResult::Saved;
 }
 

@@ -137,7 +137,7 @@ bool Engine::createControl(Form& form, int x, int y, Control* target) {
     const std::string tool = workspace_.tool;
     if (tool.empty()) return false;
     clearSelection(form);
-    workspace_.tool.clear();
+    if (!workspace_.toolLocked) workspace_.tool.clear();
     return placeTool(form, tool, x, y, target);
 }
 

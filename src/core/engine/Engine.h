@@ -34,7 +34,8 @@ class Engine {
     // The kind tag of a control of this library, empty for any other object.
     virtual std::string_view kindTag(const Control& control) const = 0;
     // Places a control of the chosen tool's kind at (x, y) of `target` (the surface or a
-    // dialog). Returns whether a control was made. One press of a tool places one control.
+    // dialog). Returns whether a control was made. One press of a tool places one
+    // control; a locked tool stays chosen.
     bool createControl(Form& form, int x, int y, Control* target);
 
     // The inspector's rows for a control, or for the form itself when `control` is null.

@@ -146,6 +146,14 @@ void Form::destroy(Control* control) {
     detach(*control); // the returned owner frees it and its children here
 }
 
+void Form::destroyAll() {
+    currentDialog_ = nullptr;
+    std::erase_if(components_, [](const ComponentEntry& e) { return e.control != nullptr; });
+    names_.clear();
+    surface_->children_.clear();
+    windowChildren_.clear();
+}
+
 Control& Form::parentForName(std::string_view name) {
     if (name != "panScreen") {
         for (const auto& c : surface_->children())

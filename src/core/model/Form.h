@@ -47,6 +47,13 @@ class Form {
     // A closed designer window is hidden, not destroyed: its form stays in memory.
     bool visible() const { return visible_; }
     void setVisible(bool v) { visible_ = v; }
+    // Counts the saves of the form file, so whatever tracks changes learns of every save,
+    // whoever made it (Save Form, Save Project).
+    int saveCount() const { return saveCount_; }
+    void noteSaved() { ++saveCount_; }
+    // A form made from a recovery file has changes no file holds yet.
+    bool startsModified() const { return startsModified_; }
+    void setStartsModified(bool on) { startsModified_ = on; }
     // Position of the designer window in the main window's client area.
     int windowLeft() const { return windowLeft_; }
     int windowTop() const { return windowTop_; }
@@ -96,6 +103,8 @@ class Form {
     }
     void reparent(Control& control, Control* newParent);
     void destroy(Control* control);
+    // Every control at once, the menus too: what undo does before rebuilding the form.
+    void destroyAll();
 
     // Parent for a name read from a form file: a dialog on the surface, else the surface.
     Control& parentForName(std::string_view name);
@@ -120,6 +129,8 @@ class Form {
     std::string caption_;
     int windowLeft_ = 0, windowTop_ = 0;
     bool visible_ = true;
+    int saveCount_ = 0;
+    bool startsModified_ = false;
     const TextMetrics* metrics_;
     std::unique_ptr<TCCForm> surface_;
     std::vector<std::unique_ptr<Control>> windowChildren_;

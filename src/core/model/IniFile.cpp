@@ -173,8 +173,17 @@ std::vector<std::string> IniFile::keyNames(std::string_view section) const {
     return names;
 }
 
+std::size_t IniFile::sectionForWrite(std::string_view section) {
+    // Writers fill one section key after key: the one written last needs no lookup. Cleaning
+    // a clean name changes nothing, so an exact match is that section.
+    if (lastWritten_ < sections_.size() && sections_[lastWritten_].name == section)
+        return lastWritten_;
+    lastWritten_ = sectionFor(cleanSectionName(section));
+    return lastWritten_;
+}
+
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    Section& target = sections_[sectionFor(cleanSectionName(section))];
+    Section& target = sections_[sectionForWrite(section)];
     std::string name = cleanKey(key);
     const auto [it, added] = target.keyIndex.emplace(foldCase(name), target.entries.size());
     if (added) {
@@ -192,6 +201,7 @@ void IniFile::eraseSection(std::string_view section) {
     const auto it = sectionIndex_.find(foldCase(cleanSectionName(section)));
     if (it == sectionIndex_.end()) return;
     const std::size_t index = it->second;
+    lastWritten_ = kNoSection;
     sectionIndex_.erase(it);
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
     for (auto& [name, position] : sectionIndex_)

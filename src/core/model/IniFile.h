@@ -62,9 +62,12 @@ class IniFile {
     const Entry* findEntry(std::string_view section, std::string_view key) const;
     // Index of the section with this (already cleaned) name, appended if missing.
     std::size_t sectionFor(const std::string& name);
+    std::size_t sectionForWrite(std::string_view section);
 
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> section
+    static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+    std::size_t lastWritten_ = kNoSection;
 };
 
 } // namespace ornadeck

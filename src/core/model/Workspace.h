@@ -46,6 +46,8 @@ struct Workspace {
     Color surfaceColor = kWhite;
     // Kind tag of the tool chosen on the control toolbar; empty for the pointer.
     std::string tool;
+    // A locked tool stays chosen after each placement, until it is raised or replaced.
+    bool toolLocked = false;
     Selection selected;
     // The inspector row the user is on; showing a closed menu opens it unless this is "Test".
     std::string inspectorRow;
@@ -69,6 +71,12 @@ struct Workspace {
     const TextMetrics* metrics = nullptr;
     // Told before each form is destroyed, so that whatever shows it can let go first.
     std::function<void(Form&)> formClosing;
+
+    // Chooses a tool (empty: the pointer); only a real tool can be locked.
+    void chooseTool(std::string tag, bool locked) {
+        tool = std::move(tag);
+        toolLocked = locked && !tool.empty();
+    }
 
     bool projectOpen() const { return !projectName.empty(); }
     // Destroys every form, telling `formClosing` about each one first.

@@ -1,0 +1,104 @@
+#include "designer/FormSnapshot.h"
+
+#include "cclib/TCCMenu.h"
+#include "cclib/TCCMenuBar.h"
+#include "formfile/FormFile.h"
+#include "model/Form.h"
+#include "model/Names.h"
+#include "model/Workspace.h"
+#include "ptlib/TPTDialog.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace ornadeck {
+
+namespace {
+
+int menuTestOf(const Control& c) {
+    if (c.classId() == ClassId::CCMenu) return static_cast<const TCCMenu&>(c).test();
+    if (c.classId() == ClassId::CCMenuBar) return static_cast<const TCCMenuBar&>(c).test();
+    return 0;
+}
+
+void setMenuTest(Control& c, int test) {
+    if (c.classId() == ClassId::CCMenu) static_cast<TCCMenu&>(c).setTest(test);
+    if (c.classId() == ClassId::CCMenuBar) static_cast<TCCMenuBar&>(c).setTest(test);
+}
+
+bool sameState(const ControlState& a, const ControlState& b) {
+    return a.name == b.name && a.visible == b.visible && a.tag == b.tag && a.menuTest == b.menuTest;
+}
+
+} // namespace
+
+bool FormSnapshot::sameContent(const FormSnapshot& other) const {
+    return name == other.name && formText == other.formText && testedDialog == other.testedDialog &&
+           std::equal(controls.begin(), controls.end(), other.controls.begin(),
+                      other.controls.end(), sameState);
+}
+
+FormSnapshot captureForm(const Form& form, const Workspace& workspace,
+                         const FormSections& sections) {
+    FormSnapshot s;
+    s.name = form.name();
+    s.formText = formToIni(form, sections).toText();
+    form.forEachControl([&](Control& c) {
+        s.controls.push_back(
+            {c.name(), c.visible(), c.selected(), c.selectColor(), c.tag(), menuTestOf(c)});
+    });
+    if (const TPTDialog* d = form.currentDialog()) s.testedDialog = d->name();
+    const Selection& sel = workspace.selected;
+    s.selectedHere = sel.form == &form;
+    if (s.selectedHere && sel.control && form.contains(sel.control))
+        s.selectedControl = sel.control->name();
+    return s;
+}
+
+void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
+                 SectionReadContext& context) {
+    Form& form = context.form;
+    Workspace& workspace = context.workspace;
+    const int counter = workspace.nameCounter;
+    const int left = form.windowLeft(), top = form.windowTop();
+    const bool notifications = form.resizeNotifications();
+    form.setResizeNotifications(false); // no re-marking while controls come back one by one
+    // Reading shows each control it makes; a selection elsewhere is put back afterwards.
+    const Selection elsewhere =
+        workspace.selected.form != &form ? workspace.selected : Selection{&form, nullptr};
+    workspace.selected = Selection{&form, nullptr}; // never a control that is about to go
+    form.destroyAll();
+    form.setName(snapshot.name);
+    // The text is this program's own serialisation, so it reads back whole; reading also
+    // lists the controls again.
+    (void)loadFormIni(IniFile::parse(snapshot.formText), sections, context);
+    form.setWindowPosition(left, top);
+
+    std::unordered_map<std::string, const ControlState*> states;
+    for (const ControlState& s : snapshot.controls)
+        states.emplace(lowerAscii(s.name), &s);
+    form.forEachControl([&](Control& c) {
+        auto it = states.find(lowerAscii(c.name()));
+        if (it == states.end()) return;
+        const ControlState& s = *it->second;
+        c.setVisible(s.visible);
+        c.setTag(s.tag);
+        setMenuTest(c, s.menuTest);
+        c.setSelected(s.selected);
+        c.setSelectColor(s.selectColor);
+    });
+    Control* tested =
+        snapshot.testedDialog.empty() ? nullptr : form.findByName(snapshot.testedDialog);
+    form.setCurrentDialog(tested && tested->isDialog() ? static_cast<TPTDialog*>(tested) : nullptr);
+    if (snapshot.selectedHere || elsewhere.form == &form) {
+        Control* c =
+            snapshot.selectedControl.empty() ? nullptr : form.findByName(snapshot.selectedControl);
+        workspace.selected = Selection{&form, c};
+    } else {
+        workspace.selected = elsewhere;
+    }
+    form.setResizeNotifications(notifications);
+    workspace.nameCounter = std::max(counter, workspace.nameCounter);
+}
+
+} // namespace ornadeck

@@ -9,6 +9,7 @@
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "help/HelpWindow.h"
+#include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "shell/ControlToolbar.h"
@@ -68,6 +69,11 @@ QString MainWindow::statusText(int panel) const {
 
 void MainWindow::buildDocks() {
     docks_ = new ToolDocks(core_, *this);
+    // Inspector edits become steps of the form's undo history.
+    docks_->inspector().model().setDesignerLookup([this](Form& form) -> DesignerWindow* {
+        DesignerView* view = views_->viewOf(&form);
+        return view ? &view->designer() : nullptr;
+    });
     // An inspector edit changed the selected object's form: draw it again.
     connect(docks_, &ToolDocks::edited, this, [this] {
         if (DesignerView* view = views_->viewOf(core_.workspace.selected.form))

@@ -3,6 +3,8 @@
 #include "designer/PictureImage.h"
 #include "dialogs/ExportPictureDialog.h"
 #include "formfile/FormFile.h"
+#include "inspector/InspectorDock.h"
+#include "inspector/ToolDocks.h"
 #include "model/SilentUi.h"
 #include "shell/FormPicture.h"
 
@@ -188,6 +190,38 @@ TEST_F(EditingTest, AnEditSurvivesAKilledProgram) {
     // Quitting normally leaves nothing to recover.
     shutDown();
     EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+} // namespace
+} // namespace ornadeck::app::test
+
+namespace ornadeck::app::test {
+namespace {
+
+// Typing in one inspector cell is one undo step, and Undo brings the old value back.
+TEST_F(AppFixture, InspectorTypingIsOneUndoStep) {
+    ui.library = Library::PToolboxLib;
+    trigger("mnuNewProject");
+    Control* button = place("spbButton", {20, 20});
+    ASSERT_NE(button, nullptr);
+    window->refresh();
+    Inspector& inspector = window->docks().inspector().model();
+    std::size_t textRow = 0;
+    for (std::size_t i = 0; i < inspector.rows().size(); ++i)
+        if (inspector.rows()[i].first == "Text") textRow = i;
+    const std::string before = inspector.rows()[textRow].second;
+    const std::string name = button->name();
+    for (const char* typed : {"O", "Ok", "Oka", "Okay"})
+        inspector.type(textRow, typed);
+    const FormHistory& history = activeView()->designer().history();
+    ASSERT_TRUE(history.canUndo());
+    trigger("mnuUndo");
+    // Undo rebuilds the form's controls: find the button again by its name.
+    Control* restored = activeForm().findByName(name);
+    ASSERT_NE(restored, nullptr);
+    EXPECT_EQ(core->kits.current().engine->getProperty(activeForm(), restored, "Text"), before);
+    EXPECT_FALSE(activeView()->designer().history().canUndo() &&
+                 activeView()->designer().history().undoLabel().find("Text") != std::string::npos);
 }
 
 } // namespace

@@ -80,7 +80,9 @@ Inspector::Sent Inspector::type(std::size_t row, std::string_view text) {
     rows_[row].second = std::string(text);
     // Rows of an object no longer selected must not write into the one that is.
     if (!current() || !valorOk(rows_[row].first, text)) return Sent::No;
-    if (Status s = engine().setProperty(rows_[row].first, text); !s) {
+    DesignerWindow* d = designer();
+    const std::string& name = rows_[row].first;
+    if (Status s = d ? d->setProperty(name, text) : engine().setProperty(name, text); !s) {
         ui_.showError(s.message());
         return Sent::Rejected;
     }
@@ -94,7 +96,16 @@ Inspector::Sent Inspector::pick(std::size_t row, std::string_view text) {
     return sent;
 }
 
-bool Inspector::editItems() { return current() && engine().editItems(); }
+bool Inspector::editItems() {
+    if (!current()) return false;
+    DesignerWindow* d = designer();
+    return d ? d->editItems() : engine().editItems();
+}
+
+DesignerWindow* Inspector::designer() const {
+    Form* form = workspace_.selected.form;
+    return form && designerOf_ ? designerOf_(*form) : nullptr;
+}
 
 TCCBitmap* Inspector::picture() const {
     Control* c = workspace_.selected.control;
@@ -116,7 +127,10 @@ std::optional<BitmapEditor> Inspector::openBitmap() {
 bool Inspector::storeBitmap(const BitmapEditor& editor) {
     TCCBitmap* p = picture();
     if (!p || p->width() != editor.width() || p->height() != editor.height()) return false;
-    editor.store(*p);
+    if (DesignerWindow* d = designer())
+        d->edit("Edit Bitmap " + p->name(), [&] { editor.store(*p); });
+    else
+        editor.store(*p);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "shell/BitmapEditor.h"
 #include "shell/InspectorRules.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,12 @@ class Inspector {
     const Selection& shown() const { return shown_; }
     // The active form's components, sorted by their text.
     std::vector<ComponentEntry> components() const;
+    // Where a form's designer window is, so that edits become its undo steps; without one
+    // they go to the engine directly.
+    void setDesignerLookup(std::function<DesignerWindow*(Form&)> lookup) {
+        designerOf_ = std::move(lookup);
+    }
+
     // The combo's choice becomes the selected object and the designer window marks it.
     void chooseComponent(const ComponentEntry& entry, DesignerWindow* designer);
 
@@ -63,6 +70,7 @@ class Inspector {
 
   private:
     Engine& engine() const;
+    DesignerWindow* designer() const;
     // Whether the rows still belong to the selected object.
     bool current() const;
     TCCBitmap* picture() const;
@@ -74,6 +82,7 @@ class Inspector {
     std::vector<PropertyRow> rows_;
     Selection shown_;
     std::optional<unsigned> shownCount_;
+    std::function<DesignerWindow*(Form&)> designerOf_;
 };
 
 } // namespace ornadeck

@@ -1,6 +1,7 @@
 // ornadeck-cli: the designer's work without a screen.
 #include "cli/GenerateCommand.h"
 #include "cli/RenderCommand.h"
+#include "render/FontFolder.h"
 #include "render/PalmFonts.h"
 
 #include <iostream>
@@ -36,8 +37,9 @@ int main(int argc, char** argv) {
     if (command == "generate")
         return ornadeck::cli::runGenerate({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (command == "render")
-        return ornadeck::cli::runRender({args.begin() + 1, args.end()},
-                                        ornadeck::PalmFonts::programFolder(), std::cout, std::cerr);
+        return ornadeck::cli::runRender(
+            {args.begin() + 1, args.end()},
+            ornadeck::fontFolderFor(ornadeck::PalmFonts::programFolder()), std::cout, std::cerr);
     std::cerr << "ornadeck-cli: unknown command '" << command << "'\n\n" << kUsage;
     return 2;
 }

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "version" || command == "--version") {
-        std::cout << "ornadeck-cli 0.1\n";
+        std::cout << "ornadeck-cli " ORNADECK_VERSION "\n";
         return 0;
     }
     if (command == "generate")

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <map>
 
 namespace ornadeck::app {
 
@@ -16,6 +17,16 @@ namespace {
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A toolbar button is named after its command ("mnuCut" -> "spbCut"), but for these.
+QString buttonName(const QString& commandId) {
+    static const std::map<QString, QString> exceptions{
+        {"mnuFileOpenProject", "spbOpenProject"}, {"mnuFileOpenForm", "spbOpenForm"},
+        {"mnuProjectGenerateCode", "spbGenerate"}, {"mnuARight", "spbAright"},
+        {"mnuCVertic", "spbCVerti"}};
+    const auto it = exceptions.find(commandId);
+    return it != exceptions.end() ? it->second : "spb" + commandId.mid(3);
 }
 
 } // namespace
@@ -107,7 +118,7 @@ void MainWindow::buildToolBars() {
                 tb->addAction(a);
                 // Screen readers read toolbar buttons by these names.
                 QWidget* button = tb->widgetForAction(a);
-                button->setObjectName("spb" + a->objectName().mid(3));
+                button->setObjectName(buttonName(a->objectName()));
                 button->setAccessibleName(a->toolTip().replace(u'\n', u' '));
             }
         }

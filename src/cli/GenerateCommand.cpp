@@ -96,6 +96,10 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
     }
     const auto generator = makeGenerator(project.library);
     const GeneratedTexts texts = generateTexts(*generator, settings, forms, project.name);
+    if (!texts.status) {
+        err << "ornadeck-cli: " << texts.status.message() << "\n";
+        return 1;
+    }
 
     std::error_code ec;
     fs::create_directories(outDir, ec);
@@ -107,6 +111,8 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
                                                  project.library, ReplacePolicy::Overwrite, ui);
     for (const auto& p : report.written)
         out << p.string() << "\n";
+    for (const auto& w : report.charsetWarnings)
+        err << "ornadeck-cli: warning: " << w << "\n";
     if (!report.status) {
         err << "ornadeck-cli: " << report.status.message() << "\n";
         return 1;

@@ -164,3 +164,25 @@ TEST_F(DesignerViewTest, ThePictureShowsWhatTheCoreDraws) {
 
 } // namespace
 } // namespace ornadeck::app::test
+
+namespace ornadeck::app::test {
+namespace {
+
+TEST_F(DesignerViewTest, RightClickActsOnTheControlUnderThePointer) {
+    Control* b = place("spbButton", {10, 10});
+    Control* c = place("spbButton", {10, 60});
+    click({b->left() + 4, b->top() + 4});
+    ASSERT_EQ(core->workspace.selected.control, b);
+    const Point onC{c->left() + 4, c->top() + 4};
+    press(onC, {}, Qt::RightButton);
+    release(onC, {}, Qt::RightButton);
+    EXPECT_EQ(core->workspace.selected.control, c);
+    EXPECT_TRUE(window->popupMenu().isVisible());
+    window->popupMenu().hide();
+    trigger("mnuDelete");
+    EXPECT_TRUE(activeForm().contains(b));
+    EXPECT_FALSE(activeForm().contains(c));
+}
+
+} // namespace
+} // namespace ornadeck::app::test

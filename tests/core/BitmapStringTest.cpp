@@ -49,6 +49,17 @@ TEST(BitmapStringTest, DecodesStringBits) {
         {"same text re-cut at width four", "f0f0", 4, 4, {"####", "....", "####", "...."}},
         {"same text re-cut at width eight", "f0f0", 8, 2, {"####....", "####...."}},
         {"negative size is empty", "ffff", -4, 2, {"", ""}},
+        {"a non-ASCII character is one zero digit",
+         "f\u00e9\u20acf",
+         4,
+         4,
+         {"####", "....", "....", "####"}},
+        {"a stray byte is one zero digit",
+         "f\xff"
+         "f",
+         4,
+         3,
+         {"####", "....", "####"}},
     };
     for (const DecodeCase& c : cases) {
         EXPECT_EQ(rowsOf(decodeStringBits(c.text, c.width, c.height)), c.rows) << c.name;

@@ -10,6 +10,7 @@
 #include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace ornadeck {
@@ -155,6 +156,65 @@ TEST_F(ClipboardCommands, PasteSkipsNamesTheFormRefuses) {
     ASSERT_TRUE(clipboard.paste(window, *clipboard.copy()));
     EXPECT_EQ(workspace.selected.control->name(), "Button4");
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Text of a known kind that is not quite what copy writes: pasted whole under the paste
+// name, or not at all.
+TEST_F(ClipboardCommands, MalformedTextOfAKnownKindPastesWholeUnderThePasteName) {
+    const struct {
+        Library library;
+        std::string sections; // after the header, whose Root is X
+        std::string kind;
+    } cases[] = {
+        {Library::CControls, "[X]\r\nControl=Button\r\nContent=Go\r\n", "Button"},
+        {Library::CControls, "[X]\r\nControl=Label\r\nName=\r\nLeft=abc\r\n", "Label"},
+        {Library::CControls, "[X]\r\nControl=Image\r\nName=1 2\r\nParent=Nowhere\r\n", "Image"},
+        {Library::PToolboxLib, "[X]\r\nControl=PopTrigger\r\nText=Pick\r\n", "PopTrigger"},
+        {Library::PToolboxLib, "[X]\r\nControl=List\r\nName=FORM\r\nItems=junk\r\n", "List"},
+    };
+    for (const auto& c : cases) {
+        workspace.library = c.library;
+        const std::string text =
+            "[Ornadeck clipboard]\r\nLibrary=" + std::to_string(static_cast<int>(c.library)) +
+            "\r\nRoot=X\r\n" + c.sections;
+        const int counter = workspace.nameCounter;
+        const std::size_t entries = form.components().size();
+        ASSERT_TRUE(clipboard.paste(window, text)) << c.sections;
+        Control* pasted = workspace.selected.control;
+        ASSERT_NE(pasted, nullptr);
+        EXPECT_EQ(pasted->name(), c.kind + std::to_string(counter + 1));
+        EXPECT_EQ(workspace.nameCounter, counter + 1);
+        EXPECT_EQ(pasted->parent(), &form.surface());
+        EXPECT_TRUE(pasted->selected());
+        EXPECT_EQ(form.components().size(), entries + 1);
+        EXPECT_TRUE(std::any_of(form.components().begin(), form.components().end(),
+                                [&](const ComponentEntry& e) { return e.control == pasted; }));
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ClipboardCommands, DialogWithoutNamesPastesWithItsChild) {
+    workspace.library = Library::PToolboxLib;
+    const std::string text = "[Ornadeck clipboard]\r\nLibrary=2\r\nRoot=D\r\n"
+                             "[D]\r\nControl=Dialog\r\nTitle=Ask\r\n"
+                             "[B]\r\nControl=Button\r\nParent=D\r\n";
+    ASSERT_TRUE(clipboard.paste(window, text));
+    auto* dialog = static_cast<TPTDialog*>(workspace.selected.control);
+    EXPECT_EQ(dialog->name(), "Dialog1");
+    EXPECT_EQ(dialog->title(), "Ask");
+    ASSERT_EQ(dialog->children().size(), 1u);
+    EXPECT_EQ(dialog->children()[0]->name(), "Button2");
+    EXPECT_EQ(form.components().size(), 3u);
+}
+
+TEST_F(ClipboardCommands, PastedNamesTakeTheKindWordEvenWithShortNames) {
+    workspace.library = Library::PToolboxLib;
+    workspace.shortNames = true;
+    Control* trigger = place("PopTrigger", 30, 30);
+    ASSERT_NE(trigger, nullptr);
+    EXPECT_EQ(trigger->name(), "Pt1");
+    ASSERT_TRUE(clipboard.paste(window, *clipboard.copy()));
+    EXPECT_EQ(workspace.selected.control->name(), "PopTrigger2");
 }
 
 TEST_F(ClipboardCommands, PToolboxListKeepsItsItems) {

@@ -25,6 +25,9 @@ TEST(CodeText, BitmapLiteralsSplitAfter255Characters) {
     const std::string exact(255, 'f');
     EXPECT_EQ(bitmapLiterals(40, exact), "\"28\" + \"" + exact + "\"");
     EXPECT_EQ(bitmapLiterals(40, exact + "0"), "\"28\" + \"" + exact + "\" + \"0\"");
+    const std::string wide = "\u00e9" + std::string(254, 'f'); // 255 characters, 256 bytes
+    EXPECT_EQ(bitmapLiterals(40, wide), "\"28\" + \"" + wide + "\"");
+    EXPECT_EQ(bitmapLiterals(40, wide + "\u00e9"), "\"28\" + \"" + wide + "\" + \"\u00e9\"");
 }
 
 } // namespace

@@ -7,58 +7,18 @@
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
 #include "shell/LibraryKit.h"
-#include "support/FakeUi.h"
+#include "support/DesignerFixture.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 namespace ornadeck {
 namespace {
 
-// A designer window driven as the view will drive it: pointer events in surface pixels.
-class Designer : public testing::Test {
-  protected:
-    Form& addForm(const std::string& name) {
-        workspace.forms.push_back(std::make_unique<Form>(name));
-        return *workspace.forms.back();
-    }
-    static Point centre(const Control& c) {
-        Point p{c.left() + c.width() / 2, c.top() + c.height() / 2};
-        if (const Control* parent = c.parent(); parent && parent->isDialog())
-            p = {p.x + parent->left(), p.y + parent->top()};
-        return p;
-    }
-    void click(Point p, std::uint8_t keys = 0, MouseButton b = MouseButton::Left) {
-        const ShiftState held(static_cast<std::uint8_t>(keys | buttonFlag(b)));
-        window.mousePress(p, b, held);
-        window.mouseRelease(p, b, held);
-    }
-    void click(const Control* c, std::uint8_t keys = 0) { click(centre(*c), keys); }
-    void drag(Point from, Point to, std::uint8_t keys = 0, MouseButton b = MouseButton::Left) {
-        const ShiftState held(static_cast<std::uint8_t>(keys | buttonFlag(b)));
-        window.mousePress(from, b, held);
-        window.mouseMove(to, held);
-        window.mouseRelease(to, b, held);
-    }
-    Control* place(const std::string& tool, Point at) {
-        workspace.tool = tool;
-        click(at);
-        return workspace.selected.control;
-    }
-    std::vector<Control*> marked() const {
-        std::vector<Control*> out;
-        for (Control* c : form.surfaceControls())
-            if (c->selected()) out.push_back(c);
-        return out;
-    }
-
-    Workspace workspace;
-    test::FakeUi ui;
-    LibraryKits kits{workspace, ui};
-    Form& form = addForm("Form1");
-    DesignerWindow window{workspace, ui, kits, form};
-};
+using Designer = test::DesignerFixture;
 
 TEST_F(Designer, GridModeSnapsThePlacementPoint) {
     setGridMode(workspace, true);
@@ -75,7 +35,7 @@ TEST_F(Designer, GridModeSnapsThePlacementPoint) {
     EXPECT_TRUE(workspace.tool.empty()); // each placement needs a new press of the tool
 }
 
-TEST_F(Designer, PlainShiftCtrlAndRightClicksMarkTheSelection) {
+TEST_F(Designer, PlainShiftAndCtrlClicksMarkTheSelection) {
     Control* a = place("Button", {10, 10});
     Control* b = place("Button", {10, 60});
     Control* c = place("Button", {80, 60});
@@ -93,11 +53,6 @@ TEST_F(Designer, PlainShiftCtrlAndRightClicksMarkTheSelection) {
     click(b, ShiftState::Shift); // already marked: keeps its colour
     EXPECT_EQ(b->selectColor(), kNavy);
     EXPECT_EQ(workspace.selected.control, b);
-
-    click(centre(*c), 0, MouseButton::Right); // a right press does not select
-    EXPECT_EQ(marked(), (std::vector<Control*>{a, b}));
-    EXPECT_EQ(workspace.selected.control, b);
-    EXPECT_EQ(window.remembered().control, c);
 
     click(c, ShiftState::Ctrl); // Ctrl-click is a plain click
     EXPECT_EQ(marked(), std::vector<Control*>{c});
@@ -238,23 +193,33 @@ TEST_F(Designer, BringToFrontAndSendToBackRestack) {
     EXPECT_EQ(form.components().front().control, c);
 }
 
-TEST_F(Designer, ClosingAsksAndHidesTheForm) {
+TEST_F(Designer, ClosingHidesTheFormOnlyWhenNothingIsLeftUnsaved) {
+    test::TempDir temp;
+    const std::filesystem::path saved = temp.path() / "Form1.ozf";
     const struct {
         Answer answer;
+        std::optional<std::filesystem::path> chosen; // the save dialog's answer
         bool closed;
-    } cases[] = {{Answer::Cancel, false}, {Answer::No, true}, {Answer::Yes, true}};
+    } cases[] = {
+        {Answer::Cancel, std::nullopt, false},
+        {Answer::No, std::nullopt, true},
+        {Answer::Yes, std::nullopt, false},                   // save dialog cancelled
+        {Answer::Yes, temp.path() / "gone" / "x.ozf", false}, // the write fails
+        {Answer::Yes, saved, true},
+    };
     for (const auto& c : cases) {
         form.setVisible(true);
         ui.messages.clear();
         ui.answers = {c.answer};
+        ui.files = {c.chosen};
         EXPECT_EQ(window.close(), c.closed);
         EXPECT_EQ(form.visible(), !c.closed);
-        ASSERT_EQ(ui.messages.size(), 1u);
+        ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(ui.messages[0].text, "Save changes to form Form1?");
         EXPECT_EQ(ui.messages[0].buttons, MessageButtons::YesNoCancel);
     }
-    // Yes ran the save, whose file dialog was cancelled: hidden, never saved.
-    EXPECT_TRUE(form.filePath().empty());
+    EXPECT_EQ(form.filePath(), saved);
+    EXPECT_TRUE(std::filesystem::exists(saved));
 }
 
 TEST_F(Designer, GridModeReachesEveryFormAndItsDialogs) {

@@ -111,6 +111,45 @@ TEST_F(GenerationTest, SaveCopiesIconsAndWarnsWhenTheLibraryIsMissing) {
     EXPECT_TRUE(report.libraryWarning.empty()); // found, whatever its case
 }
 
+TEST_F(GenerationTest, NoFormsGeneratesAndSavesNothing) {
+    const auto t = generateTexts(generator, settings, {}, "Demo");
+    EXPECT_FALSE(t.status.ok());
+    EXPECT_NE(t.status.message().find("no form"), std::string::npos);
+    EXPECT_TRUE(t.main.empty() && t.forms.empty() && t.events.empty() && t.header.empty());
+    const auto report = saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls,
+                                           ReplacePolicy::Overwrite, ui);
+    EXPECT_FALSE(report.status.ok());
+    EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST_F(GenerationTest, MemosTargetWritesNoIcons) {
+    const fs::path icon = dir / "icon.bmp";
+    std::ofstream(icon) << "BM";
+    settings.icons[0] = icon.string();
+    settings.memos = true;
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    const auto report =
+        saveGeneratedTexts(generateTexts(generator, settings, forms, "Demo"), settings, out, "Demo",
+                           Library::CControls, ReplacePolicy::Overwrite, ui);
+    ASSERT_TRUE(report.status.ok());
+    EXPECT_EQ(report.written.size(), 4u);
+    EXPECT_FALSE(fs::exists(out / "large1.bmp"));
+}
+
+// Text typed into the shown panes has no control to name: the file is named instead.
+TEST_F(GenerationTest, EditedTextsAreSavedInWindows1252) {
+    auto t = generateTexts(generator, settings, forms, "Demo");
+    t.events.push_back("// caf\u00e9 \u2192 \u20ac");
+    const auto report = saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls,
+                                           ReplacePolicy::Overwrite, ui);
+    ASSERT_TRUE(report.status.ok());
+    EXPECT_EQ(contents(dir / "DemoEvents.pc"), "events\r\n// caf\xE9 ? \x80\r\n");
+    ASSERT_EQ(report.charsetWarnings.size(), 1u);
+    EXPECT_NE(report.charsetWarnings[0].find("DemoEvents.pc"), std::string::npos);
+    EXPECT_EQ(ui.messages.back().text, report.charsetWarnings[0]);
+}
+
 TEST_F(GenerationTest, SettingsReadDefaultsAndSkipMissingIcons) {
     IniFile ini;
     ini.writeString("Code", "Memo", "1");

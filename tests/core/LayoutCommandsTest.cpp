@@ -95,6 +95,25 @@ TEST_F(CControlsLayout, KindsOutsideTheCommandAreLeftAlone) {
     EXPECT_EQ(box->userTop() + box->userHeight(), b->userTop() + b->userHeight());
 }
 
+TEST_F(CControlsLayout, OversizedImageReferenceIsReadQuietlyAndNeverChanged) {
+    Control* ref = place("Image", 10, 10);
+    ref->setBounds(10, 10, 50, 45); // as a form file may hold it
+    Control* img = place("Image", 70, 80);
+    Control* button = place("Button", 20, 100);
+    const std::vector<int> refRect = palmRect(ref);
+    for (AlignCommand c : {AlignCommand::Left, AlignCommand::Right, AlignCommand::Top,
+                           AlignCommand::Bottom, AlignCommand::Width, AlignCommand::Height}) {
+        mark({ref, img, button});
+        layout.alignOrSize(form, c);
+        EXPECT_EQ(palmRect(ref), refRect) << static_cast<int>(c);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(img->width(), 40); // an Image keeps to its limit
+    EXPECT_EQ(img->height(), 40);
+    EXPECT_EQ(button->userWidth(), 50);
+    EXPECT_EQ(button->userHeight(), 45);
+}
+
 TEST_F(CControlsLayout, ReferenceInADialogLeavesTheSurfaceAlone) {
     Control* dialog = place("Dialog");
     Control* inner = place("Button", 20, 10, dialog);

@@ -53,6 +53,34 @@ TEST(TextEncodingTest, Windows1252Bytes) {
     EXPECT_TRUE(isValidUtf8(windows1252ToUtf8(all)));
 }
 
+TEST(TextEncodingTest, Utf8ToWindows1252) {
+    const struct {
+        std::string_view utf8, bytes;
+        std::size_t missing;
+    } cases[] = {
+        {"Caf\xC3\xA9", "Caf\xE9", 0},
+        {"\xE2\x82\xAC 5", "\x80 5", 0},
+        {"\xC2\x81", "\x81", 0}, // the undefined byte's stand-in goes back
+        {"\xC2\x80", "?", 1},    // a C1 control that has no byte
+        {"a\xE2\x86\x92"
+         "b\xF0\x9F\x98\x80",
+         "a?b?", 2},           // arrow, emoji
+        {"\xFF\xC3", "??", 2}, // no UTF-8 at all
+        {"", "", 0},
+    };
+    for (const auto& c : cases) {
+        std::size_t missing = 99;
+        EXPECT_EQ(utf8ToWindows1252(c.utf8, &missing), c.bytes) << c.utf8;
+        EXPECT_EQ(missing, c.missing) << c.utf8;
+        EXPECT_EQ(fitsWindows1252(c.utf8), c.missing == 0) << c.utf8;
+    }
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(all)), all);
+    EXPECT_EQ(codePointCount("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xFF"), 5u);
+}
+
 TEST(TextEncodingTest, DecodeFileText) {
     EXPECT_EQ(decodeFileText("\xEF\xBB\xBF[S]\r\nk=caf\xC3\xA9"), "[S]\r\nk=caf\xC3\xA9");
     EXPECT_EQ(decodeFileText("caf\xC3\xA9"), "caf\xC3\xA9");

@@ -23,7 +23,7 @@ using namespace props;
 
 namespace {
 
-constexpr int kMaxImageSize = 40;
+constexpr int kMaxImageSize = TCCBitmap::kCControlsMaxSize;
 
 const std::vector<std::string_view> kLineWords{"White", "Black", "Gray"};
 const std::vector<std::string_view> kStyleWords{"Plain", "Underlined", "Boxed"};

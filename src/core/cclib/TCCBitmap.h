@@ -10,6 +10,9 @@ namespace ornadeck {
 // rectangle; Tag holds the Clickable flag.
 class TCCBitmap final : public Control {
   public:
+    // The largest width and height a CControls Image may be given.
+    static constexpr int kCControlsMaxSize = 40;
+
     TCCBitmap();
 
     int userLeft() const override { return left(); }

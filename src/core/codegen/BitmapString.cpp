@@ -1,5 +1,7 @@
 #include "codegen/BitmapString.h"
 
+#include "model/TextEncoding.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -57,17 +59,17 @@ BitGrid decodeStringBits(std::string_view bits, int width, int height) {
     BitGrid grid(width, height);
     const std::size_t perRow = digitsPerRow(grid.width());
     if (perRow == 0) return grid;
-    const std::size_t rows =
-        std::min(static_cast<std::size_t>(grid.height()), (bits.size() + perRow - 1) / perRow);
-    for (std::size_t y = 0; y < rows; ++y) {
-        for (std::size_t digit = 0; digit < perRow; ++digit) {
-            const std::size_t index = y * perRow + digit;
-            if (index >= bits.size()) return grid;
-            const int nibble = hexValue(bits[index]);
-            for (int bit = 0; bit < 4; ++bit) {
-                if (nibble & (8 >> bit))
-                    grid.set(static_cast<int>(digit * 4) + bit, static_cast<int>(y), true);
-            }
+    // One character is one digit, however many bytes it takes: a text read from an older
+    // Windows-1252 file may hold any character, and each still stands for four pixels.
+    std::size_t index = 0;
+    for (std::size_t pos = 0; pos < bits.size(); ++index) {
+        const char32_t c = nextCodePoint(bits, pos);
+        const std::size_t y = index / perRow, digit = index % perRow;
+        if (y >= static_cast<std::size_t>(grid.height())) break;
+        const int nibble = c < 0x80 ? hexValue(static_cast<char>(c)) : 0;
+        for (int bit = 0; bit < 4; ++bit) {
+            if (nibble & (8 >> bit))
+                grid.set(static_cast<int>(digit * 4) + bit, static_cast<int>(y), true);
         }
     }
     return grid;

@@ -60,11 +60,7 @@ void writeMenuContents(Lines& out, const Form& form) {
         if (isMenuBar(*child))
             for (const Control* menu : menus)
                 out.push_back("  Caddmenu(" + child->name() + "," + menu->name() + ");");
-        if (!isMenu(*child)) continue;
-        const auto& m = static_cast<const TCCMenu&>(*child);
-        out.push_back("  Csettopic(" + m.name() + "," + ornadeck::quoted(m.topic()) + ");");
-        for (const std::string& item : m.items())
-            out.push_back("  Cadditem(" + m.name() + "," + ornadeck::quoted(item) + ");");
+        if (isMenu(*child)) appendContents(out, *child);
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include "codegen/CControlsEvents.h"
 #include "codegen/CControlsForms.h"
+#include "codegen/CControlsKinds.h"
 #include "codegen/CControlsScope.h"
+#include "codegen/CodeText.h"
 #include "model/Form.h"
+#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 
@@ -65,6 +68,15 @@ void CControlsGenerator::generateHeader(Lines& out, bool memos, const FormList& 
     for (const Form* form : forms)
         for (const CControlsScope& scope : scopesOf(*form))
             out.push_back(scope.name() + "();");
+}
+
+void CControlsGenerator::generateControlTexts(Lines& out, const Control& control) const {
+    if (control.isDialog())
+        out.push_back(ornadeck::quoted(static_cast<const TPTDialog&>(control).title()));
+    else if (isPlainPicture(control))
+        out.push_back(bitmapLine(control, 0, 0));
+    else
+        appendContents(out, control);
 }
 
 } // namespace ornadeck

@@ -7,6 +7,7 @@
 #include "cclib/TCCCheckbox.h"
 #include "cclib/TCCEdit.h"
 #include "cclib/TCCListBox.h"
+#include "cclib/TCCMenu.h"
 #include "cclib/TCCSwitch.h"
 #include "codegen/CodeText.h"
 #include "model/ItemsControl.h"
@@ -173,6 +174,13 @@ void appendContents(Lines& out, const Control& c) {
         if (!isPlainPicture(c))
             out.push_back("  Csetcontent(" + c.name() + "," + pictureLiterals(c) + ");");
         break;
+    case ClassId::CCMenu: {
+        const auto& m = static_cast<const TCCMenu&>(c);
+        out.push_back("  Csettopic(" + m.name() + "," + ornadeck::quoted(m.topic()) + ");");
+        for (const std::string& item : m.items())
+            out.push_back("  Cadditem(" + m.name() + "," + ornadeck::quoted(item) + ");");
+        break;
+    }
     default:
         break;
     }

@@ -19,7 +19,7 @@ bool getsHandler(const Control& control);
 
 // The creation line of a handle-bearing child whose container lies at (dx, dy).
 std::string creationLine(const Control& control, int dx, int dy);
-// The lines that fill a handle-bearing child.
+// The lines that fill a handle-bearing child or a menu.
 void appendContents(Lines& out, const Control& control);
 // The Draw line of a plain picture.
 std::string bitmapLine(const Control& control, int dx, int dy);

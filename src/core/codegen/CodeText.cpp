@@ -1,6 +1,7 @@
 #include "codegen/CodeText.h"
 
 #include "codegen/BitmapString.h"
+#include "model/TextEncoding.h"
 
 namespace ornadeck {
 
@@ -26,8 +27,12 @@ int fontNumber(std::string_view face) {
 std::string bitmapLiterals(int width, std::string_view bits) {
     constexpr std::size_t kLiteralLimit = 255;
     std::string out = quoted(bitmapWidthPrefix(width)) + " + ";
-    if (bits.size() <= kLiteralLimit) return out + quoted(bits);
-    return out + quoted(bits.substr(0, kLiteralLimit)) + " + " + quoted(bits.substr(kLiteralLimit));
+    // Counted in characters, as the handheld counts them, never cutting one in two.
+    std::size_t cut = 0;
+    for (std::size_t n = 0; n < kLiteralLimit && cut < bits.size(); ++n)
+        nextCodePoint(bits, cut);
+    if (cut >= bits.size()) return out + quoted(bits);
+    return out + quoted(bits.substr(0, cut)) + " + " + quoted(bits.substr(cut));
 }
 
 } // namespace ornadeck

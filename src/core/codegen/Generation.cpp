@@ -1,9 +1,13 @@
 #include "codegen/Generation.h"
 
 #include "model/AtomicFile.h"
+#include "model/Control.h"
 #include "model/Form.h"
 #include "model/Names.h"
+#include "model/TextEncoding.h"
 #include "model/Ui.h"
+
+#include <algorithm>
 
 namespace ornadeck {
 
@@ -37,11 +41,36 @@ bool hasFileIgnoringCase(const fs::path& directory, std::string_view name) {
     return false;
 }
 
+std::string charsetWarning(const std::string& where) {
+    return where + ": a character without a Windows-1252 code is written as \"?\"";
+}
+
+std::vector<std::string> charsetWarningsOf(const LibraryGenerator& generator,
+                                           const FormList& forms) {
+    std::vector<std::string> warnings;
+    for (const Form* form : forms) {
+        const std::string where = "Form " + form->name();
+        if (!fitsWindows1252(form->surface().title())) warnings.push_back(charsetWarning(where));
+        form->forEachControl([&](Control& control) {
+            Lines own;
+            generator.generateControlTexts(own, control);
+            if (std::any_of(own.begin(), own.end(),
+                            [](const std::string& line) { return !fitsWindows1252(line); }))
+                warnings.push_back(charsetWarning(where + ", control " + control.name()));
+        });
+    }
+    return warnings;
+}
+
 } // namespace
 
 GeneratedTexts generateTexts(const LibraryGenerator& generator, const GenerationSettings& settings,
                              const FormList& forms, const std::string& project) {
     GeneratedTexts t;
+    if (forms.empty()) {
+        t.status = Status::fail("The project has no form: there is no code to generate.");
+        return t;
+    }
     if (settings.memos) {
         t.main.push_back("//Main " + project + ".pc");
     } else {
@@ -57,6 +86,7 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
     generator.generateForms(t.forms, settings.memos, forms, project);
     generator.generateEvents(t.events, settings.memos, forms, project);
     generator.generateHeader(t.header, settings.memos, forms, project);
+    t.charsetWarnings = charsetWarningsOf(generator, forms);
     return t;
 }
 
@@ -81,6 +111,20 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
                               const fs::path& directory, const std::string& project,
                               Library library, ReplacePolicy policy, Ui& ui) {
     SaveReport report;
+    if (!texts.status) {
+        report.status = texts.status;
+        return report;
+    }
+    // Told once all is written, or as far as it went: files already written hold the "?".
+    std::vector<std::string> unexplained;
+    auto finish = [&]() -> SaveReport {
+        if (!unexplained.empty())
+            report.charsetWarnings =
+                texts.charsetWarnings.empty() ? unexplained : texts.charsetWarnings;
+        for (const std::string& w : report.charsetWarnings)
+            ui.showWarning(w);
+        return report;
+    };
     const auto names = generatedFileNames(project);
     const Lines* panes[] = {&texts.main, &texts.forms, &texts.events, &texts.header};
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -92,19 +136,22 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
                         MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::Yes});
             if (a == Answer::Cancel) {
                 report.cancelled = true;
-                return report;
+                return finish();
             }
             if (a == Answer::No) continue;
         }
-        report.status = writeFileAtomically(path, joinCrLf(*panes[i]));
-        if (!report.status) return report;
+        std::size_t missing = 0;
+        report.status = writeFileAtomically(path, utf8ToWindows1252(joinCrLf(*panes[i]), &missing));
+        if (!report.status) return finish();
         report.written.push_back(path);
+        if (missing > 0) unexplained.push_back(charsetWarning(path.string()));
     }
-    for (std::size_t i = 0; i < kIconSlots.size(); ++i) {
+    // Icons belong to the desktop compiler's build; memos never name them.
+    for (std::size_t i = 0; i < kIconSlots.size() && !settings.memos; ++i) {
         if (settings.icons[i].empty()) continue;
         const fs::path path = directory / kIconSlots[i].fileName;
         report.status = copyIcon(settings.icons[i], path);
-        if (!report.status) return report;
+        if (!report.status) return finish();
         report.written.push_back(path);
     }
     if (!settings.memos) {
@@ -118,7 +165,7 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
             ui.showWarning(report.libraryWarning);
         }
     }
-    return report;
+    return finish();
 }
 
 } // namespace ornadeck

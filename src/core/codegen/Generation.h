@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ornadeck {
 
@@ -16,11 +17,16 @@ class Ui;
 // The four generated texts, in the order they are shown and saved.
 struct GeneratedTexts {
     Lines main, forms, events, header;
+    // Why nothing was generated; the texts are then empty and are never saved.
+    Status status;
+    // One warning per form title and per control whose texts hold a character the handheld
+    // has no code for; it is written as "?".
+    std::vector<std::string> charsetWarnings;
 };
 
 // Runs one library's generator over the forms, after the target's first lines. The first
-// form is the one named in the settings, else the first of the list; `forms` must not be
-// empty.
+// form is the one named in the settings, else the first of the list. Without forms nothing
+// is generated and the status says so.
 GeneratedTexts generateTexts(const LibraryGenerator& generator, const GenerationSettings& settings,
                              const FormList& forms, const std::string& project);
 
@@ -36,12 +42,17 @@ struct SaveReport {
     std::vector<std::filesystem::path> written;
     // The library source is not beside the code: the warning text, else empty.
     std::string libraryWarning;
+    // Characters written as "?": the texts' warnings, or one naming the file when only an
+    // edit of the shown texts brought them in.
+    std::vector<std::string> charsetWarnings;
     bool cancelled = false;
     Status status;
 };
 
-// Saves the texts into `directory` (asking before replacing each existing file, or not),
-// copies the loaded icons as their bitmap files, and checks for the library's source.
+// Saves the texts into `directory` in Windows-1252, the handheld's character set (asking
+// before replacing each existing file, or not), copies the loaded icons as their bitmap
+// files for the desktop target, and checks for the library's source. Warnings are shown
+// through the Ui and kept in the report.
 SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
                               const std::filesystem::path& directory, const std::string& project,
                               Library library, ReplacePolicy policy, Ui& ui);

@@ -6,6 +6,7 @@
 
 namespace ornadeck {
 
+class Control;
 class Form;
 
 using Lines = std::vector<std::string>;
@@ -26,6 +27,9 @@ class LibraryGenerator {
                                 std::string_view project) const = 0;
     virtual void generateHeader(Lines& out, bool memos, const FormList& forms,
                                 std::string_view project) const = 0;
+    // The generated lines that carry one control's own texts (contents, items, titles), so
+    // a character in the code can be traced back to the control it came from.
+    virtual void generateControlTexts(Lines&, const Control&) const {}
 };
 
 } // namespace ornadeck

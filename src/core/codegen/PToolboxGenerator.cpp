@@ -1,10 +1,15 @@
 #include "codegen/PToolboxGenerator.h"
 
+#include "cclib/TCCBitmap.h"
+#include "codegen/CodeText.h"
+#include "codegen/PToolboxCreation.h"
 #include "codegen/PToolboxEvents.h"
 #include "codegen/PToolboxForms.h"
+#include "codegen/PToolboxKinds.h"
 #include "codegen/PToolboxNumbers.h"
 #include "codegen/PToolboxUnits.h"
 #include "model/Form.h"
+#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 
@@ -56,6 +61,18 @@ void PToolboxGenerator::generateHeader(Lines& out, bool memos, const FormList& f
         out.insert(out.end(), {name + "Create();", name + "Events();", name + "Draw();"});
         if (unit.hasRepeat) out.push_back("int " + name + "Repeat(int butID);");
         out.emplace_back();
+    }
+}
+
+void PToolboxGenerator::generateControlTexts(Lines& out, const Control& control) const {
+    if (control.isDialog()) {
+        out.push_back(ornadeck::quoted(static_cast<const TPTDialog&>(control).title()));
+    } else if (ptKindOf(control) == PtKind::Bitmap) {
+        const auto& b = static_cast<const TCCBitmap&>(control);
+        out.push_back(bitmapLiterals(b.width(), b.stringBits()));
+    } else {
+        writeItemArray(out, control);
+        writeCreationLines(out, control);
     }
 }
 

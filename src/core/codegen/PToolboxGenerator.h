@@ -18,6 +18,7 @@ class PToolboxGenerator final : public LibraryGenerator {
                         std::string_view project) const override;
     void generateHeader(Lines& out, bool memos, const FormList& forms,
                         std::string_view project) const override;
+    void generateControlTexts(Lines& out, const Control& control) const override;
 };
 
 } // namespace ornadeck

@@ -36,12 +36,11 @@ Control* readAs(const IniFile& clip, const std::string& section, const std::stri
     const std::string name = freshName(context, tag);
     if (name.empty()) return nullptr;
     IniFile one;
-    for (const std::string& key : clip.keyNames(section)) {
-        std::string value = clip.readString(section, key, "");
-        if (sameName(key, "Name")) value = name;
-        if (sameName(key, "Parent")) value = parentName;
-        one.writeString(name, key, value);
-    }
+    for (const std::string& key : clip.keyNames(section))
+        if (!sameName(key, "Name") && !sameName(key, "Parent"))
+            one.writeString(name, key, clip.readString(section, key, ""));
+    // Written whether or not the text had them: the section is read under this name alone.
+    one.writeString(name, "Name", name);
     if (tag != "Dialog") one.writeString(name, "Parent", parentName);
     if (!sections.readSection(one, name, context)) return nullptr;
     return context.form.findByName(name);
@@ -69,8 +68,14 @@ Control* pasteControl(std::string_view text, Control& target, const FormSections
     const bool dialog = clip.readString(root, "Control", "") == "Dialog";
     Control& parent = dialog || !target.isDialog() ? form.surface() : target;
     TPTDialog* wasTested = form.currentDialog();
+    const int counter = context.workspace.nameCounter;
     Control* made = readAs(clip, root, parent.name(), sections, context);
-    if (!made || !dialog) return made;
+    if (!made) {
+        // Nothing was pasted, so no number was used either.
+        context.workspace.nameCounter = counter;
+        return nullptr;
+    }
+    if (!dialog) return made;
 
     for (const std::string& section : clip.sectionNames()) {
         if (sameName(section, root) || sameName(section, kHeader)) continue;

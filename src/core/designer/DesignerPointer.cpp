@@ -31,10 +31,19 @@ void DesignerWindow::endCapture() {
     captured_ = nullptr;
 }
 
-void DesignerWindow::releaseCapture() { endCapture(); }
+void DesignerWindow::releaseCapture() {
+    if (capture_ == Capture::None) return;
+    mouseRelease(lastPoint_, capturedButton_, ShiftState(buttonFlag(capturedButton_)));
+}
 
 void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState shift) {
+    // The captured button pressed again, or no longer held: its release was lost on the way.
+    if (capture_ != Capture::None &&
+        (button == capturedButton_ || !shift.has(buttonFlag(capturedButton_))))
+        releaseCapture();
     if (capture_ != Capture::None) return; // another button is already held
+    lastPoint_ = onSurface;
+    capturedButton_ = button;
     syncGridSize();
     const Hit hit = hitTest(form_, onSurface);
     switch (hit.where) {
@@ -67,6 +76,9 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
 
 void DesignerWindow::mouseMove(Point onSurface, ShiftState shift) {
     if (captured_ && !form_.contains(captured_)) endCapture(); // deleted mid-drag
+    lastPoint_ = onSurface;
+    // Nothing held any more: the release was lost, and a drag must not follow a free pointer.
+    if ((shift.flags & kButtons) == 0) releaseCapture();
     if (GrabHandles* handles = capturedHandles()) {
         handles->move(nullptr, shift, inCapturedFrame(onSurface));
         pointer_ = handles->pointer();

@@ -97,8 +97,7 @@ void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x,
 
 void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
     remembered_ = Selection{&form_, &sender};
-    // The right button opens the popup menu on whatever is selected; it does not select.
-    if (shift.isExactly(ShiftState::RightButton)) return;
+    // A right press selects too, so the popup menu that follows acts on this control.
     activate();
     engine().showProperties(form_, &sender);
     mostrarSeleccionado(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
@@ -162,7 +161,9 @@ bool DesignerWindow::close() {
     const Answer a = ui_.ask({"Save changes to form " + form_.name() + "?", "Confirm",
                               MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes});
     if (a == Answer::Cancel) return false;
-    if (a == Answer::Yes) save(false);
+    // A save that did not happen keeps the window open, as Cancel does: hiding it would leave
+    // the only copy of the changes out of sight.
+    if (a == Answer::Yes && save(false) != SaveResult::Saved) return false;
     form_.setVisible(false);
     return true;
 }

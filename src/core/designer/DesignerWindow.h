@@ -37,7 +37,8 @@ class DesignerWindow {
     void mouseMove(Point onSurface, ShiftState shift);
     void mouseRelease(Point onSurface, MouseButton button, ShiftState shift);
     PointerShape pointer() const { return pointer_; }
-    // The view lost the pointer (a popup, another window): no release will come.
+    // Ends whatever a press captured as its release would, at the pointer's last place. For
+    // when the release will never come: the view lost the mouse grab or the focus.
     void releaseCapture();
 
     // The window's own handlers, also reachable directly.
@@ -61,8 +62,9 @@ class DesignerWindow {
 
     SaveResult save(bool saveAs);
     Status load(const std::filesystem::path& path);
-    // Asks whether to save first; false when the user cancels and the window stays open.
-    // Otherwise the form is hidden but kept, with whatever was not saved.
+    // Asks whether to save first; false, with the window left open, when the user cancels or
+    // the save does not happen. Otherwise the form is hidden but kept, with whatever was not
+    // saved.
     bool close();
 
     GrabHandles& snap() { return snap_; }
@@ -86,6 +88,8 @@ class DesignerWindow {
     GrabHandles snapDialog_;
     Capture capture_ = Capture::None;
     Control* captured_ = nullptr;
+    MouseButton capturedButton_ = MouseButton::Left;
+    Point lastPoint_;
     PointerShape pointer_ = PointerShape::Arrow;
 };
 

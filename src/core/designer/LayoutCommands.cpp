@@ -1,13 +1,10 @@
 #include "designer/LayoutCommands.h"
 
-#include "engine/PropertyTable.h"
 #include "model/Form.h"
-#include "model/IntText.h"
 #include "model/Workspace.h"
 
 #include <algorithm>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace ornadeck {
@@ -29,20 +26,20 @@ class ResizeNotificationsOff {
     bool was_;
 };
 
-std::string_view sideName(AlignCommand c) {
+LayoutSide sideOf(AlignCommand c) {
     switch (c) {
     case AlignCommand::Left:
     case AlignCommand::Right:
-        return "Left";
+        return LayoutSide::Left;
     case AlignCommand::Top:
     case AlignCommand::Bottom:
-        return "Top";
+        return LayoutSide::Top;
     case AlignCommand::Width:
-        return "Width";
+        return LayoutSide::Width;
     case AlignCommand::Height:
         break;
     }
-    return "Height";
+    return LayoutSide::Height;
 }
 
 std::vector<Control*> marked(const Control& parent) {
@@ -105,44 +102,28 @@ void LayoutCommands::alignOrSize(Form& form, AlignCommand command) {
     const Reference ref = findReference(form);
     if (!ref.control) return;
     const Library library = workspace_.library;
-    PropertyContext context{form, workspace_, ui_};
-    auto accessor = [&](const Control& c, std::string_view name) -> const Property* {
-        const PropertyTable* table = layoutPropertiesOf(library, c);
-        return table ? table->find(name) : nullptr;
-    };
-    auto read = [&](Control& c, std::string_view name) -> std::optional<int> {
-        if (const Property* p = accessor(c, name)) return parseStrictInt(p->get(c, context));
-        // A kind sized by its own drawing lists no size; read it in the coordinates its
-        // position uses, so Right and Bottom still line up its edge.
-        const Property* top = accessor(c, "Top");
-        if (!top || (name != "Width" && name != "Height")) return std::nullopt;
-        const bool palm =
-            parseStrictInt(top->get(c, context)) == c.userTop() && c.userTop() != c.top();
-        if (name == "Width") return palm ? c.userWidth() : c.width();
-        return palm ? c.userHeight() : c.height();
-    };
     // A reference of a kind without the value gives nothing to copy: the command is skipped
     // rather than setting every target to 0.
     if (!takesPartIn(library, *ref.control, command)) return;
-    const std::string_view side = sideName(command);
-    const std::optional<int> refSide = read(*ref.control, side);
-    const std::optional<int> refWidth = read(*ref.control, "Width");
-    const std::optional<int> refHeight = read(*ref.control, "Height");
+    const LayoutSide side = sideOf(command);
+    const std::optional<int> refSide = readLayoutSide(library, *ref.control, side);
     if (!refSide) return;
+    const bool right = command == AlignCommand::Right;
+    const bool bottom = command == AlignCommand::Bottom;
+    const LayoutSide sizeSide = right ? LayoutSide::Width : LayoutSide::Height;
+    const std::optional<int> refSize = readLayoutSide(library, *ref.control, sizeSide);
 
     ResizeNotificationsOff quiet(form);
     for (Control* t : marked(*ref.group)) {
-        if (!takesPartIn(library, *t, command)) continue;
+        // The reference already has its own value; it is never changed.
+        if (t == ref.control || !takesPartIn(library, *t, command)) continue;
         int value = *refSide;
-        if (command == AlignCommand::Right || command == AlignCommand::Bottom) {
-            const bool right = command == AlignCommand::Right;
-            const std::optional<int> refSize = right ? refWidth : refHeight;
-            const std::optional<int> ownSize = read(*t, right ? "Width" : "Height");
+        if (right || bottom) {
+            const std::optional<int> ownSize = readLayoutSide(library, *t, sizeSide);
             if (!refSize || !ownSize) continue;
             value = *refSide + *refSize - *ownSize;
         }
-        if (const Property* p = accessor(*t, side))
-            (void)p->set(*t, std::to_string(value), context);
+        writeLayoutSide(library, *t, side, value);
     }
 }
 

@@ -11,13 +11,14 @@ struct Workspace;
 enum class LayoutAxis { Horizontal, Vertical };
 
 // The Align & Size commands over the marked controls of one form, for the workspace's
-// library. Marks come from the designer window: the primary colour (blue on the surface,
-// red in a dialog) marks the reference. Menus never take part. While a command runs the
-// form's resize notifications are off, so no size change re-marks the selection midway;
-// they are on again afterwards.
+// library. They change positions and sizes only, through each kind's own accessors. Marks come from
+// the designer window: the primary colour (blue on the surface, red in a dialog) marks the
+// reference. Menus never take part. While a command runs the form's resize notifications are off,
+// so no size change re-marks the selection midway; they are on again afterwards.
 class LayoutCommands {
   public:
-    LayoutCommands(Workspace& workspace, Ui& ui) : workspace_(workspace), ui_(ui) {}
+    // The commands say nothing to the user; the Ui is taken for callers that pass one.
+    LayoutCommands(Workspace& workspace, Ui&) : workspace_(workspace) {}
 
     // Lines up or sizes the marked controls of the reference's parent to the reference.
     // Nothing happens without a reference, or when its kind has no such value.
@@ -30,7 +31,6 @@ class LayoutCommands {
 
   private:
     Workspace& workspace_;
-    Ui& ui_;
 };
 
 } // namespace ornadeck

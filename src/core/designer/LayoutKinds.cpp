@@ -1,10 +1,10 @@
 #include "designer/LayoutKinds.h"
 
-#include "cclib/CControlsProperties.h"
+#include "cclib/TCCBitmap.h"
 #include "model/Control.h"
-#include "ptlib/PToolboxProperties.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 
 namespace ornadeck {
@@ -46,6 +46,66 @@ bool ptoolboxTakesPart(ClassId id, AlignCommand command) {
     }
 }
 
+// The coordinates a kind's position or size is kept in: the Palm rectangle, the window
+// rectangle, or none for a size the kind's drawing decides.
+enum class Coords : std::uint8_t { None, Palm, Window };
+struct LayoutSides {
+    Coords left, top, width, height;
+};
+
+LayoutSides sidesOf(Library library, const Control& control) {
+    constexpr Coords P = Coords::Palm, W = Coords::Window, N = Coords::None;
+    const ClassId id = control.classId();
+    // The same coordinates as each kind's inspector rows.
+    if (library == Library::PToolboxLib) {
+        switch (id) {
+        case ClassId::PTButton:
+        case ClassId::CCSwitch:
+        case ClassId::CCRadio:
+            return {P, P, P, P};
+        case ClassId::CCButton: // a select box's width follows its text
+            return {P, P, N, P};
+        case ClassId::PTCheckbox:
+            return {P, P, W, W};
+        case ClassId::PTList:
+            return {P, P, P, N};
+        case ClassId::PTLabel:
+        case ClassId::PTGsi:
+            return {W, W, N, N};
+        default:
+            return {W, W, W, W};
+        }
+    }
+    switch (id) {
+    case ClassId::CCButton:
+    case ClassId::CCSwitch:
+    case ClassId::CCRadio:
+        return {P, P, P, P};
+    case ClassId::CCCheckbox:
+        return {P, P, W, N};
+    case ClassId::CCBitmap:
+    case ClassId::PTDialog:
+        return {W, W, W, W};
+    default: // the text lines and lists: their height follows their font or rows
+        return {P, P, P, N};
+    }
+}
+
+Coords coordsOf(Library library, const Control& c, LayoutSide side) {
+    const LayoutSides sides = sidesOf(library, c);
+    switch (side) {
+    case LayoutSide::Left:
+        return sides.left;
+    case LayoutSide::Top:
+        return sides.top;
+    case LayoutSide::Width:
+        return sides.width;
+    case LayoutSide::Height:
+        break;
+    }
+    return sides.height;
+}
+
 } // namespace
 
 bool takesPartIn(Library library, const Control& control, AlignCommand command) {
@@ -53,8 +113,50 @@ bool takesPartIn(Library library, const Control& control, AlignCommand command) 
                                            : ccontrolsTakesPart(control.classId(), command);
 }
 
-const PropertyTable* layoutPropertiesOf(Library library, const Control& control) {
-    return library == Library::PToolboxLib ? ptPropertiesOf(control) : ccPropertiesOf(control);
+std::optional<int> readLayoutSide(Library library, const Control& c, LayoutSide side) {
+    Coords coords = coordsOf(library, c, side);
+    // Right and Bottom still line up the edge of a control whose drawing decides its size.
+    if (coords == Coords::None && side == LayoutSide::Width)
+        coords = coordsOf(library, c, LayoutSide::Left);
+    if (coords == Coords::None && side == LayoutSide::Height)
+        coords = coordsOf(library, c, LayoutSide::Top);
+    if (coords == Coords::None) return std::nullopt;
+    const bool palm = coords == Coords::Palm;
+    switch (side) {
+    case LayoutSide::Left:
+        return palm ? c.userLeft() : c.left();
+    case LayoutSide::Top:
+        return palm ? c.userTop() : c.top();
+    case LayoutSide::Width:
+        return palm ? c.userWidth() : c.width();
+    case LayoutSide::Height:
+        break;
+    }
+    return palm ? c.userHeight() : c.height();
+}
+
+void writeLayoutSide(Library library, Control& c, LayoutSide side, int value) {
+    const Coords coords = coordsOf(library, c, side);
+    if (coords == Coords::None) return;
+    const bool palm = coords == Coords::Palm;
+    const bool size = side == LayoutSide::Width || side == LayoutSide::Height;
+    if (size && library == Library::CControls && c.classId() == ClassId::CCBitmap)
+        value = std::min(value, TCCBitmap::kCControlsMaxSize);
+    value = Control::clampCoord(value);
+    switch (side) {
+    case LayoutSide::Left:
+        palm ? c.setUserLeft(value) : c.setLeft(value);
+        break;
+    case LayoutSide::Top:
+        palm ? c.setUserTop(value) : c.setTop(value);
+        break;
+    case LayoutSide::Width:
+        palm ? c.setUserWidth(value) : c.setWidth(value);
+        break;
+    case LayoutSide::Height:
+        palm ? c.setUserHeight(value) : c.setHeight(value);
+        break;
+    }
 }
 
 } // namespace ornadeck

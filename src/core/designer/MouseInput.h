@@ -9,8 +9,8 @@ namespace ornadeck {
 enum class MouseButton { Left, Right, Middle };
 
 // Keys and buttons held during a pointer event (Alt plays no part in any rule). A release
-// must carry the button being released too, whatever the toolkit reports, so that a right
-// click reads as "right alone" at both ends and never selects.
+// must carry the button being released too, whatever the toolkit reports, so that a click
+// reads the same at both ends. A move without any button flag means no button is held.
 struct ShiftState {
     enum Flag : std::uint8_t {
         Shift = 1,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace ornadeck {
 
@@ -29,42 +30,90 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// Length of the well-formed UTF-8 sequence at `i`, or 0 when there is none.
+std::size_t sequenceLength(std::string_view bytes, std::size_t i) {
+    const auto lead = static_cast<std::uint8_t>(bytes[i]);
+    if (lead < 0x80) return 1;
+    std::size_t extra = 0;
+    std::uint8_t lo = 0x80, hi = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        if (lead == 0xE0) lo = 0xA0; // overlong
+        if (lead == 0xED) hi = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        if (lead == 0xF0) lo = 0x90; // overlong
+        if (lead == 0xF4) hi = 0x8F; // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i <= extra) return 0;
+    const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+    if (second < lo || second > hi) return 0;
+    for (std::size_t k = 2; k <= extra; ++k)
+        if ((static_cast<std::uint8_t>(bytes[i + k]) & 0xC0) != 0x80) return 0;
+    return extra + 1;
+}
+
+// The Windows-1252 byte of a code point, or nothing.
+std::optional<char> windows1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    const std::size_t n = bytes.size();
-    while (i < n) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        std::uint8_t lo = 0x80, hi = 0xBF; // allowed range of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            if (lead == 0xE0) lo = 0xA0; // overlong
-            if (lead == 0xED) hi = 0x9F; // surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            if (lead == 0xF0) lo = 0x90; // overlong
-            if (lead == 0xF4) hi = 0x8F; // above U+10FFFF
-        } else {
-            return false;
-        }
-        if (n - i <= static_cast<std::size_t>(extra)) return false;
-        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
-        if (second < lo || second > hi) return false;
-        for (int k = 2; k <= extra; ++k) {
-            const auto b = static_cast<std::uint8_t>(bytes[i + static_cast<std::size_t>(k)]);
-            if ((b & 0xC0) != 0x80) return false;
-        }
-        i += static_cast<std::size_t>(extra) + 1;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = sequenceLength(bytes, i);
+        if (n == 0) return false;
+        i += n;
     }
     return true;
+}
+
+char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
+    const std::size_t n = sequenceLength(text, pos);
+    if (n == 0) {
+        ++pos;
+        return kReplacementCharacter;
+    }
+    char32_t cp = static_cast<std::uint8_t>(text[pos]);
+    if (n > 1) cp &= 0x3Fu >> (n - 1); // the lead byte's payload bits
+    for (std::size_t k = 1; k < n; ++k)
+        cp = (cp << 6) | (static_cast<std::uint8_t>(text[pos + k]) & 0x3Fu);
+    pos += n;
+    return cp;
+}
+
+std::size_t codePointCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count)
+        nextCodePoint(text, i);
+    return count;
+}
+
+std::string utf8ToWindows1252(std::string_view text, std::size_t* unencodable) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t missing = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<char> b = windows1252Byte(nextCodePoint(text, i));
+        out += b.value_or('?');
+        if (!b) ++missing;
+    }
+    if (unencodable) *unencodable = missing;
+    return out;
+}
+
+bool fitsWindows1252(std::string_view text) {
+    std::size_t missing = 0;
+    utf8ToWindows1252(text, &missing);
+    return missing == 0;
 }
 
 std::string windows1252ToUtf8(std::string_view bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextEncoding.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,8 +47,5 @@ class BitmapFont {
     std::unordered_map<char32_t, Glyph> glyphs_;
     Glyph replacement_;
 };
-
-// Decodes UTF-8, one code point at a time; an invalid byte gives U+FFFD and moves one on.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos);
 
 } // namespace ornadeck

@@ -8,6 +8,7 @@
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "help/HelpWindow.h"
+#include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "shell/ControlToolbar.h"
 
@@ -39,6 +40,7 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     buildToolBars();
     buildStatusBar();
     connectCommands();
+    buildDocks();
 }
 
 MainWindow::~MainWindow() = default;
@@ -56,6 +58,16 @@ QAction* MainWindow::command(const QString& id) const {
 
 QString MainWindow::statusText(int panel) const {
     return panel >= 0 && panel < 2 && panels_[panel] ? panels_[panel]->text() : QString();
+}
+
+void MainWindow::buildDocks() {
+    docks_ = new ToolDocks(core_, *this);
+    // An inspector edit changed the selected object's form: draw it again.
+    connect(docks_, &ToolDocks::edited, this, [this] {
+        if (DesignerView* view = views_->viewOf(core_.workspace.selected.form))
+            view->invalidatePicture();
+        refresh();
+    });
 }
 
 void MainWindow::buildStatusBar() {
@@ -94,6 +106,7 @@ void MainWindow::refresh() {
     panels_[1]->setText(w.shortNames ? tr("Short names") : QString());
     kinds_->showTool(w.tool);
     recent_->refresh();
+    docks_->refresh();
 }
 
 void MainWindow::run(const std::function<void()>& command) {

@@ -20,6 +20,7 @@ class DesignerViews;
 class HelpWindow;
 class KindToolBar;
 class RecentProjectsMenu;
+class ToolDocks;
 
 // The program's frame: menus, toolbars and status bar built from the command table, the
 // designer windows in an MDI area. It routes each command to the core and then redraws
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
     QString statusText(int panel) const;
     HelpWindow* helpWindow() const { return help_; }
     QMenu& popupMenu() const { return *popup_; }
+    ToolDocks& docks() const { return *docks_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
@@ -55,6 +57,7 @@ class MainWindow : public QMainWindow {
     void buildToolBars();
     void buildStatusBar();
     void connectCommands();
+    void buildDocks();
     void on(const char* id, std::function<void()> command);
     // Runs a command that may change any form, then redraws.
     void run(const std::function<void()>& command);
@@ -78,6 +81,7 @@ class MainWindow : public QMainWindow {
     QLabel* panels_[2] = {nullptr, nullptr};
     QMenu* popup_ = nullptr;
     HelpWindow* help_ = nullptr;
+    ToolDocks* docks_ = nullptr;
     std::optional<Library> configured_;
 };
 

@@ -73,6 +73,9 @@ TEST_F(Designer, ShiftClickedPairAlignsRightToTheBlueOne) {
     EXPECT_EQ(b->userLeft(), 0);
     EXPECT_EQ(a->userLeft(), 10);
     EXPECT_EQ(marked(), (std::vector<Control*>{a, b}));
+    LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Width);
+    EXPECT_EQ(b->userWidth(), 20);
+    EXPECT_EQ(marked(), (std::vector<Control*>{a, b})); // the resize did not re-mark midway
 }
 
 TEST_F(Designer, ThreeShiftClickedControlsSpaceEqually) {

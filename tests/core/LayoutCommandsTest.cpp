@@ -195,6 +195,16 @@ TEST_F(CControlsLayout, SpacesTheSurfaceAndEachDialogApart) {
     EXPECT_EQ(inner[2]->top(), 40);
 }
 
+// A PToolboxLib CheckBox keeps its position in Palm pixels and its size in window pixels.
+TEST_F(PToolboxLayout, BottomReadsEachSideInItsOwnCoordinates) {
+    Control* button = place("Button", 20, 30);
+    Control* box = place("CheckBox", 60, 80);
+    box->setHeight(20);
+    mark({button, box});
+    layout.alignOrSize(form, AlignCommand::Bottom);
+    EXPECT_EQ(box->userTop(), button->userTop() + button->userHeight() - box->height());
+}
+
 TEST_F(PToolboxLayout, EachKindUsesItsOwnCoordinatesAndTable) {
     Control* button = place("Button", 20, 30); // Palm position
     Control* label = place("Label", 60, 80);   // window position

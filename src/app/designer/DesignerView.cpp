@@ -2,6 +2,7 @@
 
 #include "AppCore.h"
 #include "designer/PictureImage.h"
+#include "designer/PointerState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,21 +12,6 @@
 namespace ornadeck::app {
 
 namespace {
-
-std::uint8_t keysOf(Qt::KeyboardModifiers modifiers) {
-    std::uint8_t flags = 0;
-    if (modifiers & Qt::ShiftModifier) flags |= ShiftState::Shift;
-    if (modifiers & Qt::ControlModifier) flags |= ShiftState::Ctrl;
-    return flags;
-}
-
-std::uint8_t buttonsOf(Qt::MouseButtons buttons) {
-    std::uint8_t flags = 0;
-    if (buttons & Qt::LeftButton) flags |= ShiftState::LeftButton;
-    if (buttons & Qt::RightButton) flags |= ShiftState::RightButton;
-    if (buttons & Qt::MiddleButton) flags |= ShiftState::MiddleButton;
-    return flags;
-}
 
 std::optional<MouseButton> coreButton(Qt::MouseButton b) {
     switch (b) {
@@ -59,7 +45,7 @@ Qt::CursorShape cursorOf(PointerShape shape) {
 // A release carries the released button too, so the core reads "right alone" at both ends.
 ShiftState stateOf(const QMouseEvent& e, std::uint8_t extraButton = 0) {
     return ShiftState(
-        static_cast<std::uint8_t>(keysOf(e.modifiers()) | buttonsOf(e.buttons()) | extraButton));
+        static_cast<std::uint8_t>(shiftStateOf(e.modifiers(), e.buttons()).flags | extraButton));
 }
 
 } // namespace

@@ -121,42 +121,16 @@ std::optional<int> readLayoutSide(Library library, const Control& c, LayoutSide 
     if (coords == Coords::None && side == LayoutSide::Height)
         coords = coordsOf(library, c, LayoutSide::Top);
     if (coords == Coords::None) return std::nullopt;
-    const bool palm = coords == Coords::Palm;
-    switch (side) {
-    case LayoutSide::Left:
-        return palm ? c.userLeft() : c.left();
-    case LayoutSide::Top:
-        return palm ? c.userTop() : c.top();
-    case LayoutSide::Width:
-        return palm ? c.userWidth() : c.width();
-    case LayoutSide::Height:
-        break;
-    }
-    return palm ? c.userHeight() : c.height();
+    return props::readSide(c, side, coords == Coords::Palm);
 }
 
 void writeLayoutSide(Library library, Control& c, LayoutSide side, int value) {
     const Coords coords = coordsOf(library, c, side);
     if (coords == Coords::None) return;
-    const bool palm = coords == Coords::Palm;
     const bool size = side == LayoutSide::Width || side == LayoutSide::Height;
     if (size && library == Library::CControls && c.classId() == ClassId::CCBitmap)
         value = std::min(value, TCCBitmap::kCControlsMaxSize);
-    value = Control::clampCoord(value);
-    switch (side) {
-    case LayoutSide::Left:
-        palm ? c.setUserLeft(value) : c.setLeft(value);
-        break;
-    case LayoutSide::Top:
-        palm ? c.setUserTop(value) : c.setTop(value);
-        break;
-    case LayoutSide::Width:
-        palm ? c.setUserWidth(value) : c.setWidth(value);
-        break;
-    case LayoutSide::Height:
-        palm ? c.setUserHeight(value) : c.setHeight(value);
-        break;
-    }
+    props::writeSide(c, side, coords == Coords::Palm, Control::clampCoord(value));
 }
 
 } // namespace ornadeck

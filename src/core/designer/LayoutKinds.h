@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CommonProperties.h"
 #include "model/Library.h"
 
 #include <optional>
@@ -14,7 +15,7 @@ enum class AlignCommand { Left, Right, Top, Bottom, Width, Height };
 // Each library has its own table; kinds of fixed size sit out the sizes they cannot take.
 bool takesPartIn(Library library, const Control& control, AlignCommand command);
 
-enum class LayoutSide { Left, Top, Width, Height };
+using LayoutSide = props::Side;
 
 // A position or size read through the kind's own accessors, in the coordinates its
 // inspector rows use (the Palm or the window rectangle). A size the kind's drawing decides

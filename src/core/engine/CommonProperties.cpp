@@ -8,6 +8,20 @@ namespace ornadeck::props {
 
 namespace {
 
+Property geometry(std::string_view name, Side side, bool palmValues) {
+    return {
+        name,
+        [=](Control& c, PropertyContext&) { return std::to_string(readSide(c, side, palmValues)); },
+        [=](Control& c, std::string_view text, PropertyContext&) {
+            auto v = parseStrictInt(text);
+            if (!v) return Status::fail(notAnIntegerMessage(text));
+            writeSide(c, side, palmValues, Control::clampCoord(*v));
+            return Status{};
+        }};
+}
+
+} // namespace
+
 int readSide(const Control& c, Side side, bool palmValues) {
     switch (side) {
     case Side::Left:
@@ -38,20 +52,6 @@ void writeSide(Control& c, Side side, bool palmValues, int v) {
         break;
     }
 }
-
-Property geometry(std::string_view name, Side side, bool palmValues) {
-    return {
-        name,
-        [=](Control& c, PropertyContext&) { return std::to_string(readSide(c, side, palmValues)); },
-        [=](Control& c, std::string_view text, PropertyContext&) {
-            auto v = parseStrictInt(text);
-            if (!v) return Status::fail(notAnIntegerMessage(text));
-            writeSide(c, side, palmValues, Control::clampCoord(*v));
-            return Status{};
-        }};
-}
-
-} // namespace
 
 Property palm(std::string_view name, Side side) { return geometry(name, side, true); }
 Property window(std::string_view name, Side side) { return geometry(name, side, false); }

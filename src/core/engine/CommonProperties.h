@@ -15,6 +15,11 @@ namespace ornadeck::props {
 
 enum class Side { Left, Top, Width, Height };
 
+// A side of the Palm rectangle when `palmValues`, else of the window rectangle, read or
+// written through the control's own accessors.
+int readSide(const Control& c, Side side, bool palmValues);
+void writeSide(Control& c, Side side, bool palmValues, int v);
+
 Property palm(std::string_view name, Side side);                   // the Palm rectangle
 Property window(std::string_view name, Side side);                 // the window rectangle
 Property componentName();                                          // renames within the form

@@ -72,6 +72,7 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
 std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
     if (control) beforeShow(form, *control);
     workspace_.selected = Selection{&form, control};
+    ++workspace_.propertiesShown;
     std::vector<PropertyRow> rows;
     for (std::string_view name : propertyNames(control))
         rows.emplace_back(std::string(name), getProperty(form, control, name));

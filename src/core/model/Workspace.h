@@ -49,6 +49,9 @@ struct Workspace {
     Selection selected;
     // The inspector row the user is on; showing a closed menu opens it unless this is "Test".
     std::string inspectorRow;
+    // Raised each time an engine shows an object's properties, so the inspector knows when
+    // its rows are out of date without reading every value again.
+    unsigned propertiesShown = 0;
 
     // The open project: an empty name means none is open.
     std::string projectName;

@@ -1,0 +1,123 @@
+#include "shell/Inspector.h"
+
+#include "cclib/TCCBitmap.h"
+#include "designer/DesignerWindow.h"
+#include "model/Ui.h"
+#include "shell/FormPickLists.h"
+#include "shell/LibraryKit.h"
+
+#include <algorithm>
+
+namespace ornadeck {
+
+Inspector::Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits)
+    : workspace_(workspace), ui_(ui), kits_(kits) {}
+
+Engine& Inspector::engine() const { return *kits_.current().engine; }
+
+bool Inspector::current() const {
+    const Selection& s = workspace_.selected;
+    return shownCount_ && s.form == shown_.form && s.control == shown_.control;
+}
+
+bool Inspector::sync() {
+    if (current() && *shownCount_ == workspace_.propertiesShown) return false;
+    reload();
+    return true;
+}
+
+void Inspector::take(std::vector<PropertyRow> rows) {
+    rows_ = std::move(rows);
+    shown_ = workspace_.selected;
+    shownCount_ = workspace_.propertiesShown;
+}
+
+void Inspector::reload() {
+    const Selection s = workspace_.selected;
+    std::vector<PropertyRow> rows;
+    if (!s.empty() && (!s.control || s.form->contains(s.control))) {
+        Engine& e = engine();
+        for (std::string_view name : e.propertyNames(s.control))
+            rows.emplace_back(std::string(name), e.getProperty(*s.form, s.control, name));
+    }
+    take(std::move(rows));
+}
+
+std::vector<ComponentEntry> Inspector::components() const {
+    if (!workspace_.activeForm) return {};
+    std::vector<ComponentEntry> list = workspace_.activeForm->components();
+    std::stable_sort(
+        list.begin(), list.end(),
+        [](const ComponentEntry& a, const ComponentEntry& b) { return a.text < b.text; });
+    return list;
+}
+
+void Inspector::chooseComponent(const ComponentEntry& entry, DesignerWindow* designer) {
+    Form* form = workspace_.activeForm;
+    if (!form) return;
+    // An entry of a control deleted since the combo was filled chooses nothing.
+    if (entry.control && !form->contains(entry.control)) return;
+    take(engine().showProperties(*form, entry.control));
+    if (designer && &designer->form() == form) designer->mostrarSeleccionado(false);
+}
+
+std::vector<std::string> Inspector::entries(std::size_t row) const {
+    if (row >= rows_.size()) return {};
+    const std::string& name = rows_[row].first;
+    if (name == "ShowForm") return showFormEntries(workspace_, shown_.control);
+    if (name == "Trigger")
+        return triggerEntries(workspace_.activeForm ? workspace_.activeForm : shown_.form);
+    return fixedPickList(name, shown_.control).value_or(std::vector<std::string>{});
+}
+
+ValueEditor Inspector::editorOf(std::size_t row) const {
+    if (row >= rows_.size()) return ValueEditor::Text;
+    return editorFor(rows_[row].first, !entries(row).empty());
+}
+
+Inspector::Sent Inspector::type(std::size_t row, std::string_view text) {
+    if (row >= rows_.size()) return Sent::No;
+    rows_[row].second = std::string(text);
+    // Rows of an object no longer selected must not write into the one that is.
+    if (!current() || !valorOk(rows_[row].first, text)) return Sent::No;
+    if (Status s = engine().setProperty(rows_[row].first, text); !s) {
+        ui_.showError(s.message());
+        return Sent::Rejected;
+    }
+    return Sent::Applied;
+}
+
+Inspector::Sent Inspector::pick(std::size_t row, std::string_view text) {
+    const Sent sent = type(row, text);
+    const Selection s = workspace_.selected;
+    if (current() && !s.empty()) take(engine().showProperties(*s.form, s.control));
+    return sent;
+}
+
+bool Inspector::editItems() { return current() && engine().editItems(); }
+
+TCCBitmap* Inspector::picture() const {
+    Control* c = workspace_.selected.control;
+    if (!current() || !c || c->classId() != ClassId::CCBitmap) return nullptr;
+    if (!workspace_.selected.form->contains(c)) return nullptr;
+    return static_cast<TCCBitmap*>(c);
+}
+
+std::optional<BitmapEditor> Inspector::openBitmap() {
+    TCCBitmap* p = picture();
+    if (!p) return std::nullopt;
+    if (std::string why = BitmapEditor::refusal(p->width(), p->height()); !why.empty()) {
+        ui_.showError(why);
+        return std::nullopt;
+    }
+    return BitmapEditor(*p);
+}
+
+bool Inspector::storeBitmap(const BitmapEditor& editor) {
+    TCCBitmap* p = picture();
+    if (!p || p->width() != editor.width() || p->height() != editor.height()) return false;
+    editor.store(*p);
+    return true;
+}
+
+} // namespace ornadeck

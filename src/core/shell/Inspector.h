@@ -1,0 +1,79 @@
+#pragma once
+
+#include "engine/Engine.h"
+#include "model/Form.h"
+#include "model/Workspace.h"
+#include "shell/BitmapEditor.h"
+#include "shell/InspectorRules.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ornadeck {
+
+class DesignerWindow;
+class LibraryKits;
+class TCCBitmap;
+class Ui;
+
+// The Properties Editor without its window: the selected object's rows as the engine of the
+// project's library gives them, the component list, which editor each row gets, and the way
+// typed and picked values travel back. The window only binds widgets to this.
+class Inspector {
+  public:
+    enum class Sent { No, Applied, Rejected };
+
+    Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits);
+
+    // Reads the rows again when the engine has shown an object since they were read (or the
+    // selection moved); true when it did. Costs a comparison when nothing changed, so the
+    // cell being typed in survives every redraw its own edits cause.
+    bool sync();
+    // Reads the selected object's rows now.
+    void reload();
+
+    const std::vector<PropertyRow>& rows() const { return rows_; }
+    // The object the rows belong to.
+    const Selection& shown() const { return shown_; }
+    // The active form's components, sorted by their text.
+    std::vector<ComponentEntry> components() const;
+    // The combo's choice becomes the selected object and the designer window marks it.
+    void chooseComponent(const ComponentEntry& entry, DesignerWindow* designer);
+
+    // The pick list of a row, empty when it has none.
+    std::vector<std::string> entries(std::size_t row) const;
+    ValueEditor editorOf(std::size_t row) const;
+
+    // A typed value: the row keeps the text whatever happens; it goes to the engine only
+    // when it may (valorOk), and a refusal is shown with the engine's message.
+    Sent type(std::size_t row, std::string_view text);
+    // A picked value: typed, then every row shown again by the engine.
+    Sent pick(std::size_t row, std::string_view text);
+
+    // The items editor on the selected control; true when its items changed.
+    bool editItems();
+    // The bitmap editor's state for the selected picture, or nothing (a picture too large
+    // to edit is reported).
+    std::optional<BitmapEditor> openBitmap();
+    // OK in the bitmap editor: the picture it was opened on takes the pixels, if it is still
+    // the one shown.
+    bool storeBitmap(const BitmapEditor& editor);
+
+  private:
+    Engine& engine() const;
+    // Whether the rows still belong to the selected object.
+    bool current() const;
+    TCCBitmap* picture() const;
+    void take(std::vector<PropertyRow> rows);
+
+    Workspace& workspace_;
+    Ui& ui_;
+    const LibraryKits& kits_;
+    std::vector<PropertyRow> rows_;
+    Selection shown_;
+    std::optional<unsigned> shownCount_;
+};
+
+} // namespace ornadeck

@@ -1,0 +1,356 @@
+#include "inspector/InspectorDock.h"
+
+#include "AppFixture.h"
+#include "cclib/TCCBitmap.h"
+#include "dialogs/BitmapDialog.h"
+#include "dialogs/BitmapGrid.h"
+#include "inspector/ToolDocks.h"
+#include "inspector/ZoomDock.h"
+#include "ptlib/TPTList.h"
+#include "shell/BitmapEditor.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <random>
+
+namespace ornadeck::app::test {
+namespace {
+
+// Runs `act` on the modal window once it is up (the caller then opens it).
+void whenModal(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(*modal);
+    });
+}
+
+class InspectorDockTest : public AppFixture {
+  protected:
+    void newProject(Library library) {
+        ui.library = library;
+        trigger("mnuNewProject");
+        ASSERT_NE(activeView(), nullptr);
+    }
+    InspectorDock& inspector() { return window->docks().inspector(); }
+    ZoomDock& zoom() { return window->docks().zoom(); }
+    std::string palm(Control* c, const char* name) {
+        return core->kits.current().engine->getProperty(activeForm(), c, name);
+    }
+    QString cell(const QString& name) {
+        QTableWidget& grid = inspector().grid();
+        for (int i = 0; i < grid.rowCount(); ++i)
+            if (grid.item(i, 0)->text() == name) return grid.item(i, 1)->text();
+        return "(no row)";
+    }
+    // Replaces the text of a row's cell as a person types it, key by key.
+    QLineEdit* typeInto(const QString& row, const QString& text) {
+        auto* line = qobject_cast<QLineEdit*>(inspector().openEditor(row));
+        EXPECT_NE(line, nullptr) << row.toStdString();
+        if (!line) return nullptr;
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+        return line;
+    }
+    void pick(const QString& row, const QString& entry) {
+        auto* list = qobject_cast<QComboBox*>(inspector().openEditor(row));
+        ASSERT_NE(list, nullptr) << row.toStdString();
+        const int i = list->findText(entry);
+        ASSERT_GE(i, 0) << entry.toStdString();
+        list->setCurrentIndex(i);
+        emit list->activated(i);
+    }
+    void pressEllipsis(const QString& row) {
+        QWidget* box = inspector().openEditor(row);
+        ASSERT_NE(box, nullptr) << row.toStdString();
+        QTest::mouseClick(box->findChild<QToolButton*>(), Qt::LeftButton);
+    }
+};
+
+TEST_F(InspectorDockTest, TypingTextAndLeftRedrawsTheButtonAtOnce) {
+    newProject(Library::PToolboxLib);
+    Control* button = place("spbButton", {20, 20});
+    EXPECT_TRUE(inspector().isVisible());
+    EXPECT_EQ(cell("Name"), QString::fromStdString(button->name()));
+
+    QImage before = activeView()->picture();
+    QLineEdit* line = typeInto("Text", "Go");
+    EXPECT_EQ(palm(button, "Text"), "Go");
+    EXPECT_NE(activeView()->picture(), before);
+
+    // The refresh that follows every edit leaves the cell being typed in alone.
+    window->refresh();
+    EXPECT_EQ(inspector().editor(), line);
+    EXPECT_EQ(line->text(), "Go");
+
+    before = activeView()->picture();
+    typeInto("Left", "40");
+    EXPECT_EQ(palm(button, "Left"), "40");
+    EXPECT_NE(activeView()->picture(), before);
+    // The zoom window follows the form as it changes.
+    trigger("mnuZoom");
+    EXPECT_EQ(zoom().picture(), activeView()->picture());
+    typeInto("Left", "60");
+    EXPECT_EQ(zoom().picture(), activeView()->picture());
+    EXPECT_EQ(zoom().picture().size(), QSize(167, 226));
+}
+
+TEST_F(InspectorDockTest, PickingAFontAppliesItAndUpDownMoveThroughTheRows) {
+    newProject(Library::PToolboxLib);
+    Control* label = place("spbLabel", {20, 20});
+    pick("Font", "Bold");
+    EXPECT_EQ(palm(label, "Font"), "Bold");
+    EXPECT_EQ(cell("Font"), "Bold");
+
+    auto* list = qobject_cast<QComboBox*>(inspector().openEditor("Font"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentText(), "Bold");
+    const int fontRow = inspector().grid().currentRow();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(inspector().grid().currentRow(), fontRow + 1);
+    EXPECT_EQ(palm(label, "Font"), "Bold");
+}
+
+TEST_F(InspectorDockTest, BadValuesShowTheEnginesMessageAndKeepTheTypedText) {
+    newProject(Library::CControls);
+    Control* button = place("spbButton", {20, 20});
+    const std::string left = palm(button, "Left");
+    ui.messages.clear();
+    QLineEdit* line = typeInto("Left", "x");
+    EXPECT_EQ(ui.lastText(), "'x' is not a valid integer value");
+    EXPECT_EQ(palm(button, "Left"), left);
+    EXPECT_EQ(line->text(), "x");
+    QTest::keyClick(line, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the grid closes its editor a moment later
+    EXPECT_EQ(cell("Left"), "x");
+
+    Control* image = place("spbBitmap", {60, 60});
+    ASSERT_EQ(image->classId(), ClassId::CCBitmap);
+    ui.messages.clear();
+    auto* width = qobject_cast<QLineEdit*>(inspector().openEditor("Width"));
+    ASSERT_NE(width, nullptr);
+    width->setText("41");
+    emit width->textEdited("41");
+    EXPECT_EQ(ui.lastText(), "The maximum width of a Image control is 40");
+    EXPECT_EQ(image->width(), 40);
+}
+
+TEST_F(InspectorDockTest, HundredRandomStringsPerRowBreakNothing) {
+    newProject(Library::PToolboxLib);
+    place("spbButton", {20, 20});
+    std::mt19937 random(7);
+    const QString alphabet = "0123456789-abcXYZ_ .";
+    QTableWidget& grid = inspector().grid();
+    int typedRows = 0;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        const QString name = grid.item(r, 0)->text();
+        auto* line = qobject_cast<QLineEdit*>(inspector().openEditor(name));
+        if (!line) continue; // a pick list
+        ++typedRows;
+        for (int i = 0; i < 100; ++i) {
+            QString text;
+            for (int n = static_cast<int>(random() % 8); n > 0; --n)
+                text += alphabet[static_cast<int>(random() % alphabet.size())];
+            line->setText(text);
+            emit line->textEdited(text);
+            ASSERT_FALSE(activeView()->picture().isNull()) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(typedRows, 6); // Height, Left, Name, Text, Top, Width
+}
+
+TEST_F(InspectorDockTest, TheItemsEditorFillsAList) {
+    newProject(Library::PToolboxLib);
+    auto* list = static_cast<TPTList*>(place("spbListBox", {20, 20}));
+    ASSERT_EQ(list->classId(), ClassId::PTList);
+    const auto items = list->items();
+    core->ui.setScript(nullptr); // the real window this time
+
+    whenModal([](QWidget& dialog) {
+        auto* memo = dialog.findChild<QPlainTextEdit*>("memItems");
+        memo->setPlainText("");
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblLineas")->text(), "0 items");
+        for (const char* line : {"North", "East"}) {
+            QTest::keyClicks(memo, line);
+            QTest::keyClick(memo, Qt::Key_Return);
+        }
+        QTest::keyClicks(memo, "South");
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblLineas")->text(), "3 items");
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    pressEllipsis("Items");
+    EXPECT_EQ(list->items(), items);
+
+    const QImage before = activeView()->picture();
+    whenModal([](QWidget& dialog) {
+        dialog.findChild<QPlainTextEdit*>("memItems")->setPlainText("North\nEast\nSouth");
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    pressEllipsis("Items");
+    core->ui.setScript(&ui);
+    EXPECT_EQ(list->items(), (std::vector<std::string>{"North", "East", "South"}));
+    EXPECT_NE(activeView()->picture(), before);
+}
+
+TEST_F(InspectorDockTest, ADiagonalDrawnInTheBitmapEditorIsSavedWithTheForm) {
+    newProject(Library::CControls);
+    Control* image = place("spbBitmap", {20, 20});
+    typeInto("Width", "8");
+    typeInto("Height", "8");
+    ASSERT_EQ(image->width(), 8);
+
+    auto drawDiagonal = [](QWidget& dialog) {
+        auto& editor = static_cast<BitmapDialog&>(dialog);
+        BitmapGrid& grid = editor.grid();
+        QTest::mousePress(&grid, Qt::LeftButton, {}, grid.centreOf({0, 0}));
+        for (int i = 1; i < 8; ++i) {
+            QMouseEvent move(QEvent::MouseMove, grid.centreOf({i, i}),
+                             grid.mapToGlobal(grid.centreOf({i, i})), Qt::NoButton, Qt::LeftButton,
+                             {});
+            QApplication::sendEvent(&grid, &move);
+        }
+        QTest::mouseRelease(&grid, Qt::LeftButton, {}, grid.centreOf({7, 7}));
+    };
+    whenModal([&](QWidget& dialog) {
+        ASSERT_NE(qobject_cast<BitmapDialog*>(&dialog), nullptr);
+        EXPECT_EQ(dialog.windowTitle(), "Bitmap Editor");
+        drawDiagonal(dialog);
+        dialog.findChild<QPushButton*>("butCancel")->click();
+    });
+    pressEllipsis("Bitmap");
+    EXPECT_EQ(static_cast<TCCBitmap*>(image)->stringBits(), "");
+
+    const QImage before = activeView()->picture();
+    whenModal([&](QWidget& dialog) {
+        drawDiagonal(dialog);
+        dialog.findChild<QPushButton*>("butOK")->click();
+    });
+    pressEllipsis("Bitmap");
+    EXPECT_NE(activeView()->picture(), before);
+
+    const auto path = temp.path() / "Pictures.ozf";
+    ui.files = {path};
+    trigger("mnuSaveForm");
+    EXPECT_NE(readFile(path).find("StringBits=8040201008040201"), std::string::npos);
+}
+
+TEST(BitmapDialog, TheKeyboardMovesAndToggles) {
+    ornadeck::test::FakeUi ui;
+    BitmapEditor editor(4, 2, "");
+    BitmapDialog dialog(editor, ui);
+    EXPECT_EQ(dialog.size(), QSize(4 * 11 + 80, 198));
+    BitmapGrid& grid = dialog.grid();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down,
+                        Qt::Key_Space, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(&grid, key);
+    EXPECT_EQ(editor.encoded(), "cc");
+}
+
+TEST_F(InspectorDockTest, TheComboListsTheFormSortedAndChoosesAnObject) {
+    newProject(Library::PToolboxLib);
+    Control* button = place("spbButton", {20, 20});
+    place("spbLabel", {20, 60});
+    QComboBox& combo = inspector().components();
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i)
+        texts << combo.itemText(i);
+    QStringList sorted = texts;
+    sorted.sort();
+    EXPECT_EQ(texts, sorted);
+    EXPECT_TRUE(texts.contains("Form1: Form"));
+
+    const int i = combo.findText(QString::fromStdString(button->name()) + ": Button");
+    ASSERT_GE(i, 0);
+    combo.setCurrentIndex(i);
+    emit combo.activated(i);
+    EXPECT_EQ(core->workspace.selected.control, button);
+    EXPECT_TRUE(button->selected());
+    EXPECT_EQ(cell("Name"), QString::fromStdString(button->name()));
+}
+
+TEST_F(InspectorDockTest, ViewMenuAndProjectFileKeepTheDocksInStep) {
+    EXPECT_FALSE(inspector().isVisible()); // no project yet
+    newProject(Library::PToolboxLib);
+    EXPECT_TRUE(inspector().isVisible());
+    EXPECT_TRUE(window->command("mnuProperties")->isChecked());
+    EXPECT_EQ(inspector().objectName(), "TfrmProp");
+
+    trigger("mnuProperties");
+    EXPECT_FALSE(inspector().isVisible());
+    EXPECT_FALSE(core->workspace.inspector.shown);
+    trigger("mnuProperties");
+    EXPECT_TRUE(core->workspace.inspector.shown);
+
+    trigger("mnuZoom");
+    EXPECT_TRUE(zoom().isVisible());
+    EXPECT_TRUE(core->workspace.zoom.shown);
+    zoom().close(); // its close box
+    EXPECT_FALSE(window->command("mnuZoom")->isChecked());
+    EXPECT_FALSE(core->workspace.zoom.shown);
+
+    const auto project = temp.path() / "Docks.ozp";
+    ui.files = {project, temp.path() / "Form1.ozf"};
+    trigger("mnuSaveProjectAs");
+    const std::string saved = readFile(project);
+    EXPECT_NE(saved.find("[Properties]\r\nActive=1"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[Zoom]\r\nActive=0"), std::string::npos) << saved;
+
+    // A project that wants the zoom window and not the inspector.
+    const auto other = temp.path() / "Other.ozp";
+    {
+        std::ofstream out(other);
+        out << "[Project]\nLib=2\n[Properties]\nActive=0\n[Zoom]\nActive=1\n";
+    }
+    ui.answers = {Answer::No};
+    ui.files = {other};
+    trigger("mnuFileOpenProject");
+    EXPECT_TRUE(zoom().isVisible());
+    EXPECT_TRUE(window->command("mnuZoom")->isChecked());
+    EXPECT_FALSE(inspector().isVisible());
+    EXPECT_FALSE(window->command("mnuProperties")->isChecked());
+
+    // The saved dock layout places the docks at the next start; without a project they
+    // stay hidden.
+    restart();
+    EXPECT_FALSE(zoom().isVisible());
+    EXPECT_FALSE(core->workspace.zoom.shown);
+    EXPECT_FALSE(window->command("mnuZoom")->isChecked());
+}
+
+TEST_F(InspectorDockTest, OptionsAreWrittenOnOkOnly) {
+    const auto file = core->settingsFile();
+    whenModal([](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Options");
+        dialog.findChild<QRadioButton*>("rbtWhite")->setChecked(true);
+        dialog.findChild<QLineEdit*>("fedCControls")->setText("/lib/CControls.c");
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    const std::string before = std::filesystem::exists(file) ? readFile(file) : "";
+    trigger("mnuOptions");
+    EXPECT_EQ(std::filesystem::exists(file) ? readFile(file) : "", before);
+    EXPECT_FALSE(core->settings.formWhite);
+
+    whenModal([](QWidget& dialog) {
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("rbtGreen")->isChecked());
+        dialog.findChild<QRadioButton*>("rbtWhite")->setChecked(true);
+        dialog.findChild<QLineEdit*>("fedCControls")->setText("/lib/CControls.c");
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    trigger("mnuOptions");
+    const std::string written = readFile(file);
+    EXPECT_NE(written.find("FormWhite=1"), std::string::npos) << written;
+    EXPECT_NE(written.find("CControlsPath=/lib/CControls.c"), std::string::npos) << written;
+}
+
+} // namespace
+} // namespace ornadeck::app::test

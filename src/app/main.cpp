@@ -1,6 +1,7 @@
 #include "AppCore.h"
 #include "MainWindow.h"
 #include "Version.h"
+#include "render/FontFolder.h"
 #include "shell/SettingsLifecycle.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
     parser.process(application);
 
     const std::filesystem::path folder = app::toPath(QCoreApplication::applicationDirPath());
-    app::AppCore core(folder, settingsFilePath(folder));
+    app::AppCore core(fontFolderFor(folder), settingsFilePath(folder));
     app::MainWindow window(core);
     window.start();
     // Without a window manager "maximized" means nothing: fill the screen ourselves.

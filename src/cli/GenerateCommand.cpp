@@ -7,8 +7,10 @@
 #include "shell/HeadlessProject.h"
 #include "shell/LibraryKit.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,50 +23,12 @@ namespace fs = std::filesystem;
 struct Options {
     fs::path project;
     std::optional<fs::path> out;
-    std::optional<bool> memos;
+    bool memos = false;
+    bool pde = false;
     std::optional<std::string> first;
 };
 
-// Parses the arguments; an error message when they are wrong.
-std::optional<std::string> parse(const std::vector<std::string_view>& args, Options& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) return std::nullopt;
-            return std::string(args[++i]);
-        };
-        if (a == "--out" || a == "--first") {
-            auto v = value();
-            if (!v) return std::string(a) + " needs a value";
-            if (a == "--out")
-                o.out = *v;
-            else
-                o.first = *v;
-        } else if (a == "--memos" || a == "--pde") {
-            if (o.memos && *o.memos != (a == "--memos")) return "choose one of --memos and --pde";
-            o.memos = a == "--memos";
-        } else if (!a.empty() && a.front() == '-') {
-            return "unknown option " + std::string(a);
-        } else if (o.project.empty()) {
-            o.project = std::string(a);
-        } else {
-            return "more than one project given";
-        }
-    }
-    if (o.project.empty()) return "no project given";
-    return std::nullopt;
-}
-
-} // namespace
-
-int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
-    Options options;
-    if (auto problem = parse(args, options)) {
-        err << "ornadeck-cli generate: " << *problem << "\n"
-            << "usage: ornadeck-cli generate PROJECT.ozp [--out DIR] [--memos | --pde] "
-               "[--first FORM]\n";
-        return 2;
-    }
+int generate(const Options& options, std::ostream& out, std::ostream& err) {
     Workspace workspace;
     SilentUi ui;
     LibraryKits kits(workspace, ui);
@@ -79,7 +43,7 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
 
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
     GenerationSettings settings = GenerationSettings::read(project.ini, "");
-    if (options.memos) settings.memos = *options.memos;
+    if (options.memos || options.pde) settings.memos = options.memos;
     if (options.first) settings.firstForm = *options.first;
     fs::path outDir = options.out               ? *options.out
                       : settings.output.empty() ? projectFolder
@@ -120,6 +84,32 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
     if (!report.libraryWarning.empty())
         err << "ornadeck-cli: warning: " << report.libraryWarning << "\n";
     return 0;
+}
+
+} // namespace
+
+Command addGenerateCommand(CLI::App& tool, std::ostream& out, std::ostream& err) {
+    auto options = std::make_shared<Options>();
+    CLI::App* app = tool.add_subcommand(
+        "generate", "Write the project's PocketC source (and icons for the PDE target)");
+    app->add_option("project", options->project, "The project file (.ozp)")
+        ->type_name("PROJECT.ozp")
+        ->required();
+    app->add_option("--out", options->out,
+                    "Folder for the files (default: the project's Code/Output folder, else "
+                    "its own folder)")
+        ->type_name("DIR");
+    CLI::Option* memos =
+        app->add_flag("--memos", options->memos, "Generate for Palm memos (overrides Code/Memo)");
+    app->add_flag("--pde", options->pde, "Generate for the PDE target (overrides Code/Memo)")
+        ->excludes(memos);
+    app->add_option("--first", options->first, "The form shown first (overrides Code/FirstForm)")
+        ->type_name("FORM");
+    return {app, [options, &out, &err] { return generate(*options, out, err); }};
+}
+
+int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
+    return runCommandAlone(addGenerateCommand, "generate", args, out, err);
 }
 
 } // namespace ornadeck::cli

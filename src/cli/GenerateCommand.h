@@ -1,13 +1,14 @@
 #pragma once
 
-#include <ostream>
-#include <string_view>
-#include <vector>
+#include "cli/CommandLine.h"
 
 namespace ornadeck::cli {
 
-// ornadeck-cli generate: 0 on success, 1 when the project cannot be generated, 2 for wrong
-// arguments.
+// `ornadeck-cli generate`: writes a project's PocketC source. It runs to 0 on success and 1
+// when the project cannot be generated.
+Command addGenerateCommand(CLI::App& tool, std::ostream& out, std::ostream& err);
+
+// `generate` alone, as the tool runs it; 2 for wrong arguments.
 int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 
 } // namespace ornadeck::cli

@@ -7,7 +7,8 @@
 #include "render/PalmFonts.h"
 #include "shell/FormPicture.h"
 
-#include <optional>
+#include <CLI/CLI.hpp>
+#include <memory>
 #include <string>
 
 namespace ornadeck::cli {
@@ -21,49 +22,21 @@ constexpr int kMaxScale = 16;
 struct Options {
     fs::path form;
     fs::path out;
-    int scale = 1;
+    std::string scale = "1";
     bool device = false;
 };
 
-std::optional<std::string> parse(const std::vector<std::string_view>& args, Options& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view a = args[i];
-        if (a == "-o" || a == "--scale") {
-            if (i + 1 >= args.size()) return std::string(a) + " needs a value";
-            const std::string_view v = args[++i];
-            if (a == "-o") {
-                o.out = std::string(v);
-                continue;
-            }
-            const auto scale = parseStrictInt(v);
-            if (!scale || *scale < 1 || *scale > kMaxScale)
-                return "--scale takes a whole number from 1 to " + std::to_string(kMaxScale);
-            o.scale = *scale;
-        } else if (a == "--device") {
-            o.device = true;
-        } else if (!a.empty() && a.front() == '-') {
-            return "unknown option " + std::string(a);
-        } else if (o.form.empty()) {
-            o.form = std::string(a);
-        } else {
-            return "more than one form given";
-        }
-    }
-    if (o.form.empty()) return "no form given";
-    if (o.out.empty()) return "no output file given (-o OUT.png)";
-    return std::nullopt;
+// Decimal only: "010" is ten pixels, not eight.
+std::string checkScale(const std::string& text) {
+    const auto scale = parseStrictInt(text);
+    if (scale && *scale >= 1 && *scale <= kMaxScale) return {};
+    std::string problem = "takes a whole number from 1 to ";
+    problem += std::to_string(kMaxScale);
+    return problem;
 }
 
-} // namespace
-
-int runRender(const std::vector<std::string_view>& args, const fs::path& fontFolder,
-              std::ostream& out, std::ostream& err) {
-    Options options;
-    if (auto problem = parse(args, options)) {
-        err << "ornadeck-cli render: " << *problem << "\n"
-            << "usage: ornadeck-cli render FORM.ozf -o OUT.png [--scale N] [--device]\n";
-        return 2;
-    }
+int render(const Options& options, const fs::path& fontFolder, std::ostream& out,
+           std::ostream& err) {
     IniFile ini;
     if (Status s = ini.load(options.form); !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
@@ -83,12 +56,43 @@ int runRender(const std::vector<std::string_view>& args, const fs::path& fontFol
     const Image picture = formFilePicture(ini, library, fonts, ui, options.device, read);
     if (!read)
         err << "ornadeck-cli: warning: " << options.form.string() << ": " << read.message() << "\n";
-    if (Status s = writePng(picture.scaled(options.scale), options.out); !s) {
+    if (Status s = writePng(picture.scaled(*parseStrictInt(options.scale)), options.out); !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
         return 1;
     }
     out << options.out.string() << "\n";
     return 0;
+}
+
+} // namespace
+
+Command addRenderCommand(CLI::App& tool, const fs::path& fontFolder, std::ostream& out,
+                         std::ostream& err) {
+    auto options = std::make_shared<Options>();
+    CLI::App* app = tool.add_subcommand(
+        "render",
+        "Draw a form's screen as the designer shows it (or, with --device, the whole designer "
+        "picture) into a PNG file");
+    app->add_option("form", options->form, "The form file (.ozf)")
+        ->type_name("FORM.ozf")
+        ->required();
+    app->add_option("-o,--output", options->out, "The PNG file to write")
+        ->type_name("OUT.png")
+        ->required();
+    app->add_option("--scale", options->scale, "Enlarge every pixel N times, 1 to 16 (default 1)")
+        ->type_name("N")
+        ->check(CLI::Validator(checkScale, "", "scale"));
+    app->add_flag("--device", options->device, "Draw the handheld around the screen");
+    return {app,
+            [options, fontFolder, &out, &err] { return render(*options, fontFolder, out, err); }};
+}
+
+int runRender(const std::vector<std::string_view>& args, const fs::path& fontFolder,
+              std::ostream& out, std::ostream& err) {
+    const AddCommand add = [&](CLI::App& tool, std::ostream& o, std::ostream& e) {
+        return addRenderCommand(tool, fontFolder, o, e);
+    };
+    return runCommandAlone(add, "render", args, out, err);
 }
 
 } // namespace ornadeck::cli

@@ -52,7 +52,11 @@ void appendItems(Lines& out, const ItemsControl& c) {
 
 std::string textLine(const TextLineControl& c, int x, int y, std::string_view fn, bool aligned) {
     std::string a = args({x, y, c.userWidth(), c.line(), c.style()});
-    if (aligned) a += "," + std::to_string(alignmentCode(c.alignment()));
+    // Appended piecewise: `"," + std::string` trips GCC 12's -Wrestrict at -O3.
+    if (aligned) {
+        a += ',';
+        a += std::to_string(alignmentCode(c.alignment()));
+    }
     return call(c.name(), fn, a);
 }
 

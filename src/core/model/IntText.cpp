@@ -36,7 +36,11 @@ std::string_view trimBlanks(std::string_view text) {
 std::optional<int> parseStrictInt(std::string_view text) { return parseDigits(text, 10); }
 
 std::string notAnIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    // Appended, as `"'" + std::string` trips GCC 12's -Wrestrict at -O3.
+    std::string message = "'";
+    message += text;
+    message += "' is not a valid integer value";
+    return message;
 }
 
 std::optional<int> parseIniInt(std::string_view text) {

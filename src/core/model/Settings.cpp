@@ -9,6 +9,13 @@ namespace {
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kRecent = "MRU Items";
 
+// "F0", "F1", ...; appended, as `"F" + std::string` trips GCC 12's -Wrestrict at -O3.
+std::string recentKey(std::size_t i) {
+    std::string key = "F";
+    key += std::to_string(i);
+    return key;
+}
+
 } // namespace
 
 Settings Settings::load(const std::filesystem::path& path) {
@@ -21,7 +28,7 @@ Settings Settings::load(const std::filesystem::path& path) {
     s.formWhite = s.ini_.readInt("Design", "FormWhite", 0) == 1;
     s.ccontrolsPath = s.ini_.readString("Code", "CControlsPath", "");
     for (std::size_t i = 0; i < kRecentLimit; ++i) {
-        const std::string value = s.ini_.readString(kRecent, "F" + std::to_string(i), "");
+        const std::string value = s.ini_.readString(kRecent, recentKey(i), "");
         if (!value.empty()) s.recent_.push_back(value);
     }
     return s;
@@ -33,7 +40,7 @@ Status Settings::save(const std::filesystem::path& path) {
     ini_.writeInt(kGeneral, "ShortNames", shortNames ? 1 : 0);
     ini_.eraseSection(kRecent);
     for (std::size_t i = 0; i < recent_.size(); ++i)
-        ini_.writeString(kRecent, "F" + std::to_string(i), recent_[i]);
+        ini_.writeString(kRecent, recentKey(i), recent_[i]);
     return ini_.save(path);
 }
 

@@ -6,7 +6,11 @@ namespace ornadeck::bdf {
 
 std::string shown(std::string_view s) {
     constexpr std::size_t kShown = 40;
-    return "'" + std::string(s.substr(0, kShown)) + (s.size() > kShown ? "...'" : "'");
+    // Appended, as `"'" + std::string` trips GCC 12's -Wrestrict at -O3.
+    std::string text = "'";
+    text += s.substr(0, kShown);
+    text += s.size() > kShown ? "...'" : "'";
+    return text;
 }
 
 std::optional<long long> parseNumber(std::string_view word) {

@@ -1,0 +1,121 @@
+#include "cli/Tool.h"
+
+#include "cli/PngFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace ornadeck {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Tool : public testing::Test {
+  protected:
+    int run(std::vector<std::string> args) {
+        out.str("");
+        err.str("");
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        return cli::runTool(views, ORNADECK_SOURCE_DIR "/fonts", out, err);
+    }
+    bool printed(const std::string& text) const {
+        return out.str().find(text) != std::string::npos;
+    }
+
+    std::ostringstream out, err;
+};
+
+TEST_F(Tool, HelpForTheToolAndEachCommandGoesToStandardOutput) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> mentions;
+    };
+    const Case cases[] = {
+        {{}, {"generate", "render", "--version"}},
+        {{"--help"}, {"generate", "render"}},
+        {{"help"}, {"generate", "render"}},
+        {{"generate", "--help"}, {"PROJECT.ozp", "--out", "--memos", "--pde", "--first"}},
+        {{"render", "-h"}, {"FORM.ozf", "--output", "--scale", "--device"}},
+        {{"--help-all"}, {"--memos", "--first", "--scale", "--device"}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.args.empty() ? "(none)" : c.args.front() + " ...";
+        EXPECT_EQ(run(c.args), 0) << name;
+        EXPECT_EQ(err.str(), "") << name;
+        for (const std::string& m : c.mentions)
+            EXPECT_TRUE(printed(m)) << name << " lacks " << m << ":\n" << out.str();
+    }
+    run({"render", "--help"});
+    EXPECT_FALSE(printed("--memos")) << "a command's help shows its own options only";
+}
+
+TEST_F(Tool, AnUnknownCommandIsNamed) {
+    EXPECT_EQ(run({"frobnicate", "a.ozp"}), 2);
+    EXPECT_EQ(err.str().rfind("ornadeck-cli: unknown command 'frobnicate'\n", 0), 0u) << err.str();
+}
+
+TEST_F(Tool, VersionIsOneLineOnStandardOutput) {
+    for (const char* spelling : {"--version", "version"}) {
+        EXPECT_EQ(run({spelling}), 0);
+        EXPECT_EQ(out.str().rfind("ornadeck-cli 1.", 0), 0u) << out.str();
+        EXPECT_EQ(out.str().find('\n'), out.str().size() - 1) << out.str();
+    }
+}
+
+// Every wrong command line: status 2, nothing on standard output, and one error style on
+// standard error naming the command reached and where its help is.
+TEST_F(Tool, WrongArgumentsAreOneStyleOfErrorWithStatusTwo) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string prefix;
+    };
+    const Case cases[] = {
+        {{"frobnicate"}, "ornadeck-cli: "},
+        {{"--colour"}, "ornadeck-cli: "},
+        {{"--"}, "ornadeck-cli: "},
+        {{"generate"}, "ornadeck-cli generate: "},
+        {{"generate", "a.ozp", "b.ozp"}, "ornadeck-cli generate: "},
+        {{"generate", "a.ozp", "--memos", "--pde"}, "ornadeck-cli generate: "},
+        {{"generate", "a.ozp", "--out"}, "ornadeck-cli generate: "},
+        {{"generate", "a.ozp", "render", "b.ozf", "-o", "x.png"}, "ornadeck-cli generate: "},
+        {{"render", "a.ozf"}, "ornadeck-cli render: "},
+        {{"render", "a.ozf", "-o", "x.png", "--scale", "17"}, "ornadeck-cli render: "},
+        {{"render", "a.ozf", "-o", "x.png", "--scale", "0x2"}, "ornadeck-cli render: "},
+        {{"render", "a.ozf", "-o", "x.png", "--scale", "2", "--scale", "3"},
+         "ornadeck-cli render: "},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const auto& a : c.args)
+            line += a + " ";
+        EXPECT_EQ(run(c.args), 2) << line;
+        EXPECT_EQ(out.str(), "") << line;
+        EXPECT_EQ(err.str().rfind(c.prefix, 0), 0u) << line << "\n" << err.str();
+        EXPECT_EQ(err.str().find("\n"), err.str().rfind("\n", err.str().size() - 2))
+            << "one line of error, one of help\n"
+            << err.str();
+        const std::string command = c.prefix.substr(0, c.prefix.size() - 2);
+        EXPECT_NE(err.str().find("Run '" + command + " --help' for more information."),
+                  std::string::npos)
+            << line << "\n"
+            << err.str();
+    }
+}
+
+// The scale is decimal: a leading zero does not make it octal.
+TEST_F(Tool, RenderScaleIsReadAsDecimal) {
+    test::TempDir temp;
+    const fs::path png = temp.path() / "a.png";
+    ASSERT_EQ(run({"render", ORNADECK_SOURCE_DIR "/examples/ccontrols/About.ozf", "--output",
+                   png.string(), "--scale", "010"}),
+              0)
+        << err.str();
+    EXPECT_EQ(out.str(), png.string() + "\n");
+    const auto picture = cli::readPng(png);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width(), 1600);
+}
+
+} // namespace
+} // namespace ornadeck

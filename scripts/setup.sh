@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
-          qt6-base-dev qt6-svg-dev clang-format)
+          qt6-base-dev qt6-svg-dev zlib1g-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

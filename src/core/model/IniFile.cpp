@@ -4,6 +4,8 @@
 #include "model/IntText.h"
 #include "model/TextEncoding.h"
 
+#include <cstring>
+
 namespace ornadeck {
 
 namespace {
@@ -31,7 +33,7 @@ std::string withoutLineBreaks(std::string_view text) {
 bool isClean(std::string_view name, char bad) {
     if (!name.empty() && (isBlank(name.front()) || isBlank(name.back()))) return false;
     for (char c : name)
-        if (isLineBreak(c) || c == bad) return false;
+        if (c == bad || (static_cast<unsigned char>(c) <= '\r' && isLineBreak(c))) return false;
     return true;
 }
 
@@ -67,10 +69,14 @@ std::string_view sectionAsStored(std::string_view name, std::string& storage) {
 template <typename OnLine> void forEachLine(std::string_view text, OnLine onLine) {
     const char* p = text.data();
     const char* const end = p + text.size();
+    const char* newline = nullptr; // the next \n at or after p, or end; kept across lines
     while (p < end) {
-        const char* stop = p;
-        while (stop < end && !isLineBreak(*stop))
-            ++stop;
+        if (newline < p) {
+            newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
+            if (!newline) newline = end;
+        }
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', newline - p));
+        const char* stop = cr ? cr : newline;
         onLine(std::string_view(p, static_cast<std::size_t>(stop - p)));
         if (stop == end) return;
         p = stop + 1;
@@ -91,11 +97,18 @@ const IniFile::Entry* IniFile::Section::find(std::string_view cleanKey) const {
 }
 
 IniFile::Entry& IniFile::Section::entryFor(std::string_view cleanKey, bool& added) {
-    Entry* found = find(cleanKey);
-    added = found == nullptr;
-    if (found) return *found;
+    const std::uint32_t hash = NameIndex::hashFolded(cleanKey);
+    const auto at = keyIndex.find(
+        cleanKey, hash, [this](std::size_t i) { return std::string_view(entries[i].key); });
+    added = !at;
+    if (at) return entries[*at];
+    if (entries.empty()) {
+        // A control's section holds about a dozen keys: grow once, not five times.
+        entries.reserve(16);
+        keyIndex.reserve(16);
+    }
     entries.push_back({std::string(cleanKey), {}});
-    keyIndex.append(cleanKey);
+    keyIndex.appendHashed(hash);
     return entries.back();
 }
 

@@ -1,5 +1,7 @@
 #include "model/NameIndex.h"
 
+#include <cstring>
+
 namespace ornadeck {
 
 namespace {
@@ -18,16 +20,29 @@ bool NameIndex::sameFolded(std::string_view a, std::string_view b) {
     return true;
 }
 
-// FNV-1a over the folded bytes.
+// Eight bytes at a time. Setting bit 5 of every byte folds ASCII letters together (and
+// some punctuation too, which only costs a rare extra comparison).
 std::uint32_t NameIndex::hashFolded(std::string_view text) {
-    std::uint32_t h = 2166136261u;
-    for (char c : text)
-        h = (h ^ folded(c)) * 16777619u;
-    return h ^ (h >> 15);
+    constexpr std::uint64_t kFold = 0x2020202020202020ull;
+    constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = text.size() * kMix;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        h = (h ^ (word | kFold)) * kMix;
+        h ^= h >> 32;
+    }
+    const std::size_t rest = text.size() - i;
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, text.data() + i, rest);
+    tail |= kFold & ((std::uint64_t{1} << (8 * rest)) - 1);
+    h = (h ^ tail) * kMix;
+    return static_cast<std::uint32_t>(h >> 32);
 }
 
-void NameIndex::append(std::string_view name) {
-    hashes_.push_back(hashFolded(name));
+void NameIndex::appendHashed(std::uint32_t hash) {
+    hashes_.push_back(hash);
     if (hashes_.size() <= kScanLimit) return;
     if (hashes_.size() * 2 > slots_.size())
         growSlots();

@@ -17,7 +17,12 @@ class NameIndex {
   public:
     template <class NameAt>
     std::optional<std::size_t> find(std::string_view name, NameAt nameAt) const {
-        const std::uint32_t hash = hashFolded(name);
+        return find(name, hashFolded(name), nameAt);
+    }
+    // With the name's hashFolded already known.
+    template <class NameAt>
+    std::optional<std::size_t> find(std::string_view name, std::uint32_t hash,
+                                    NameAt nameAt) const {
         if (slots_.empty()) {
             for (std::size_t i = 0; i < hashes_.size(); ++i)
                 if (hashes_[i] == hash && sameFolded(nameAt(i), name)) return i;
@@ -31,7 +36,9 @@ class NameIndex {
     }
 
     // The list gained `name` at its end.
-    void append(std::string_view name);
+    void append(std::string_view name) { appendHashed(hashFolded(name)); }
+    void appendHashed(std::uint32_t hash);
+    void reserve(std::size_t size) { hashes_.reserve(size); }
 
     // The list changed other than at its end (an erase moved positions).
     template <class NameAt> void rebuild(std::size_t size, NameAt nameAt) {

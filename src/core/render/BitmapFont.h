@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,6 +45,9 @@ class BitmapFont {
     int ascent_;
     std::unordered_map<char32_t, Glyph> glyphs_;
     Glyph replacement_;
+    // ASCII, nearly all text drawn, by index rather than by hash lookup.
+    std::array<Glyph, 128> ascii_{};
+    std::array<bool, 128> hasAscii_{};
 };
 
 // Decodes UTF-8, one code point at a time; an invalid byte gives U+FFFD and moves one on.

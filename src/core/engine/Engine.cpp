@@ -73,8 +73,10 @@ std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
     if (control) beforeShow(form, *control);
     workspace_.selected = Selection{&form, control};
     ++workspace_.propertiesShown;
+    const std::vector<std::string_view> names = propertyNames(control);
     std::vector<PropertyRow> rows;
-    for (std::string_view name : propertyNames(control))
+    rows.reserve(names.size());
+    for (std::string_view name : names)
         rows.emplace_back(std::string(name), getProperty(form, control, name));
     return rows;
 }

@@ -16,18 +16,18 @@ void writeItemList(IniFile& ini, std::string_view section, const std::vector<std
         ini.writeString(section, "Item" + std::to_string(i), items[i]);
 }
 
-std::optional<std::vector<std::string>> readItemList(const IniFile& ini, std::string_view section) {
-    if (!ini.hasKey(section, "Count")) return std::nullopt;
-    const int count = ini.readInt(section, "Count", 0);
+std::optional<std::vector<std::string>> readItemList(const IniFile::SectionKeys& section) {
+    if (!section.hasKey("Count")) return std::nullopt;
+    const int count = section.readInt("Count", 0);
     // Walk the keys the section has rather than 0..Count, so a hostile Count costs nothing.
     std::vector<std::pair<int, std::string>> found;
-    for (const std::string& key : ini.keyNames(section)) {
+    for (const std::string& key : section.keyNames()) {
         if (key.size() < 5 || !sameName(std::string_view(key).substr(0, 4), "Item")) continue;
         const std::string_view digits = std::string_view(key).substr(4);
         if (digits.front() == '-' || digits.front() == '+') continue;
         const auto index = parseStrictInt(digits);
         if (index && *index < count && std::to_string(*index) == digits)
-            found.emplace_back(*index, ini.readString(section, key, ""));
+            found.emplace_back(*index, section.readString(key, ""));
     }
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -55,8 +55,7 @@ SectionWriter beginListSection(IniFile& ini, const ItemsControl& control, std::s
 }
 
 void readItems(const SectionReader& reader, ItemsControl& control) {
-    if (auto items = readItemList(reader.ini(), reader.section()))
-        control.setItems(std::move(*items));
+    if (auto items = readItemList(reader.keys())) control.setItems(std::move(*items));
 }
 
 Status placeRead(SectionReadContext& context, std::unique_ptr<Control> control,

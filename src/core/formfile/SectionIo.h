@@ -38,19 +38,22 @@ class SectionWriter {
 // Reads the keys of one control section, each with its default.
 class SectionReader {
   public:
-    SectionReader(const IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    SectionReader(const IniFile& ini, std::string_view section)
+        : ini_(ini), section_(section), keys_(ini.keysOf(section)) {}
     std::string text(std::string_view key, std::string_view def) const {
-        return ini_.readString(section_, key, def);
+        return keys_.readString(key, def);
     }
-    int number(std::string_view key, int def) const { return ini_.readInt(section_, key, def); }
-    bool has(std::string_view key) const { return ini_.hasKey(section_, key); }
+    int number(std::string_view key, int def) const { return keys_.readInt(key, def); }
+    bool has(std::string_view key) const { return keys_.hasKey(key); }
     void font(Control& c) const;
     const IniFile& ini() const { return ini_; }
     const std::string& section() const { return section_; }
+    const IniFile::SectionKeys& keys() const { return keys_; }
 
   private:
     const IniFile& ini_;
     std::string section_;
+    IniFile::SectionKeys keys_;
 };
 
 // Gives a control read from a file its place: the parent named by `parentName` (the

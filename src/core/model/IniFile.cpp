@@ -4,11 +4,14 @@
 #include "model/IntText.h"
 #include "model/TextEncoding.h"
 
+#include <cstring>
+
 namespace ornadeck {
 
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -18,18 +21,20 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-std::string foldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return folded;
-}
-
 std::string withoutLineBreaks(std::string_view text) {
     std::string out(text);
     for (char& c : out)
-        if (c == '\r' || c == '\n') c = ' ';
+        if (isLineBreak(c)) c = ' ';
     return out;
+}
+
+// Whether a name is already as cleaning would leave it: no line break or `bad` character,
+// no blank at either end. Most names are, and then need no copy.
+bool isClean(std::string_view name, char bad) {
+    if (!name.empty() && (isBlank(name.front()) || isBlank(name.back()))) return false;
+    for (char c : name)
+        if (c == bad || (static_cast<unsigned char>(c) <= '\r' && isLineBreak(c))) return false;
+    return true;
 }
 
 // A key as it can be written and read back: see the class comment.
@@ -48,27 +53,74 @@ std::string cleanSectionName(std::string_view name) {
     return out;
 }
 
+// The cleaned key, copied into `storage` only when cleaning changes it.
+std::string_view keyAsStored(std::string_view key, std::string& storage) {
+    if (isClean(key, '=') && (key.empty() || (key.front() != ';' && key.front() != '[')))
+        return key;
+    return storage = cleanKey(key);
+}
+
+std::string_view sectionAsStored(std::string_view name, std::string& storage) {
+    if (isClean(name, ']')) return name;
+    return storage = cleanSectionName(name);
+}
+
 // Calls `onLine` for every line, whichever of \n, \r\n or \r ends it.
 template <typename OnLine> void forEachLine(std::string_view text, OnLine onLine) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            onLine(text.substr(start));
-            return;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const char* newline = nullptr; // the next \n at or after p, or end; kept across lines
+    while (p < end) {
+        if (newline < p) {
+            newline = static_cast<const char*>(std::memchr(p, '\n', end - p));
+            if (!newline) newline = end;
         }
-        onLine(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', newline - p));
+        const char* stop = cr ? cr : newline;
+        onLine(std::string_view(p, static_cast<std::size_t>(stop - p)));
+        if (stop == end) return;
+        p = stop + 1;
+        if (*stop == '\r' && p < end && *p == '\n') ++p;
     }
 }
 
 } // namespace
 
+IniFile::Entry* IniFile::Section::find(std::string_view cleanKey) {
+    const auto at = keyIndex.find(
+        cleanKey, [this](std::size_t i) -> std::string_view { return entries[i].key; });
+    return at ? &entries[*at] : nullptr;
+}
+
+const IniFile::Entry* IniFile::Section::find(std::string_view cleanKey) const {
+    return const_cast<Section*>(this)->find(cleanKey);
+}
+
+IniFile::Entry& IniFile::Section::entryFor(std::string_view cleanKey, bool& added) {
+    const std::uint32_t hash = NameIndex::hashFolded(cleanKey);
+    const auto at = keyIndex.find(
+        cleanKey, hash, [this](std::size_t i) { return std::string_view(entries[i].key); });
+    added = !at;
+    if (at) return entries[*at];
+    if (entries.empty()) {
+        // A control's section holds about a dozen keys: grow once, not five times.
+        entries.reserve(16);
+        keyIndex.reserve(16);
+    }
+    entries.push_back({std::string(cleanKey), {}});
+    keyIndex.appendHashed(hash);
+    return entries.back();
+}
+
+void IniFile::Section::reindex() {
+    keyIndex.rebuild(entries.size(),
+                     [this](std::size_t i) -> std::string_view { return entries[i].key; });
+}
+
 IniFile IniFile::parse(std::string_view text) {
     IniFile ini;
-    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    std::size_t current = kNone;
+    Section* current = nullptr;
+    std::string storage;
     forEachLine(text, [&](std::string_view raw) {
         const std::string_view line = trimBlanks(raw);
         if (line.empty() || line.front() == ';') return;
@@ -76,17 +128,16 @@ IniFile IniFile::parse(std::string_view text) {
             // Anything after the closing bracket is ignored, as Windows does.
             const std::size_t close = line.find(']');
             if (close == std::string_view::npos) return;
-            current = ini.sectionFor(cleanSectionName(line.substr(1, close - 1)));
+            current = &ini.sectionFor(sectionAsStored(line.substr(1, close - 1), storage));
             return;
         }
         const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos || current == kNone) return;
-        Section& section = ini.sections_[current];
-        const std::string_view key = trimBlanks(line.substr(0, eq));
-        // emplace keeps the first value of a repeated key.
-        if (section.keyIndex.emplace(foldCase(key), section.entries.size()).second)
-            section.entries.push_back(
-                {std::string(key), std::string(trimBlanks(line.substr(eq + 1)))});
+        if (eq == std::string_view::npos || current == nullptr) return;
+        // A line's key is already clean: it holds no '=', and ';' or '[' would have made
+        // the line a comment or a section. A repeated key keeps its first value.
+        bool added = false;
+        Entry& entry = current->entryFor(trimBlanks(line.substr(0, eq)), added);
+        if (added) entry.value = trimBlanks(line.substr(eq + 1));
     });
     return ini;
 }
@@ -103,7 +154,14 @@ Status IniFile::save(const std::filesystem::path& path) const {
 }
 
 std::string IniFile::toText() const {
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        size += section.name.size() + 6;
+        for (const Entry& entry : section.entries)
+            size += entry.key.size() + entry.value.size() + 3;
+    }
     std::string out;
+    out.reserve(size);
     for (const Section& section : sections_) {
         out += '[';
         out += section.name;
@@ -119,40 +177,72 @@ std::string IniFile::toText() const {
     return out;
 }
 
+IniFile::Section* IniFile::findSection(std::string_view section) {
+    std::string storage;
+    const auto at = sectionIndex_.find(sectionAsStored(section, storage), [this](std::size_t i) {
+        return std::string_view(sections_[i].name);
+    });
+    return at ? &sections_[*at] : nullptr;
+}
+
 const IniFile::Section* IniFile::findSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(foldCase(cleanSectionName(section)));
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    return const_cast<IniFile*>(this)->findSection(section);
 }
 
-const IniFile::Entry* IniFile::findEntry(std::string_view section, std::string_view key) const {
-    const Section* found = findSection(section);
-    if (found == nullptr) return nullptr;
-    const auto it = found->keyIndex.find(foldCase(cleanKey(key)));
-    return it == found->keyIndex.end() ? nullptr : &found->entries[it->second];
+IniFile::Section& IniFile::sectionFor(std::string_view name) {
+    const auto at = sectionIndex_.find(
+        name, [this](std::size_t i) { return std::string_view(sections_[i].name); });
+    if (at) return sections_[*at];
+    sections_.push_back({std::string(name), {}, {}});
+    sectionIndex_.append(name);
+    return sections_.back();
 }
 
-std::size_t IniFile::sectionFor(const std::string& name) {
-    const auto [it, added] = sectionIndex_.emplace(foldCase(name), sections_.size());
-    if (added) sections_.push_back({name, {}, {}});
-    return it->second;
+std::string IniFile::SectionKeys::readString(std::string_view key, std::string_view def) const {
+    std::string storage;
+    const Entry* entry = section_ ? section_->find(keyAsStored(key, storage)) : nullptr;
+    return std::string(entry == nullptr ? def : std::string_view(entry->value));
+}
+
+int IniFile::SectionKeys::readInt(std::string_view key, int def) const {
+    std::string storage;
+    const Entry* entry = section_ ? section_->find(keyAsStored(key, storage)) : nullptr;
+    if (entry == nullptr) return def;
+    return parseIniInt(entry->value).value_or(def);
+}
+
+bool IniFile::SectionKeys::hasKey(std::string_view key) const {
+    std::string storage;
+    return section_ && section_->find(keyAsStored(key, storage)) != nullptr;
+}
+
+std::vector<std::string> IniFile::SectionKeys::keyNames() const {
+    std::vector<std::string> names;
+    if (section_) {
+        names.reserve(section_->entries.size());
+        for (const Entry& entry : section_->entries)
+            names.push_back(entry.key);
+    }
+    return names;
+}
+
+IniFile::SectionKeys IniFile::keysOf(std::string_view section) const {
+    return SectionKeys(findSection(section));
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view def) const {
-    const Entry* entry = findEntry(section, key);
-    return std::string(entry == nullptr ? def : std::string_view(entry->value));
+    return keysOf(section).readString(key, def);
 }
 
 int IniFile::readInt(std::string_view section, std::string_view key, int def) const {
-    const Entry* entry = findEntry(section, key);
-    if (entry == nullptr) return def;
-    return parseIniInt(entry->value).value_or(def);
+    return keysOf(section).readInt(key, def);
 }
 
 bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
 
 bool IniFile::hasKey(std::string_view section, std::string_view key) const {
-    return findEntry(section, key) != nullptr;
+    return keysOf(section).hasKey(key);
 }
 
 std::vector<std::string> IniFile::sectionNames() const {
@@ -164,33 +254,15 @@ std::vector<std::string> IniFile::sectionNames() const {
 }
 
 std::vector<std::string> IniFile::keyNames(std::string_view section) const {
-    std::vector<std::string> names;
-    if (const Section* found = findSection(section)) {
-        names.reserve(found->entries.size());
-        for (const Entry& entry : found->entries)
-            names.push_back(entry.key);
-    }
-    return names;
-}
-
-std::size_t IniFile::sectionForWrite(std::string_view section) {
-    // Writers fill one section key after key: the one written last needs no lookup. Cleaning
-    // a clean name changes nothing, so an exact match is that section.
-    if (lastWritten_ < sections_.size() && sections_[lastWritten_].name == section)
-        return lastWritten_;
-    lastWritten_ = sectionFor(cleanSectionName(section));
-    return lastWritten_;
+    return keysOf(section).keyNames();
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    Section& target = sections_[sectionForWrite(section)];
-    std::string name = cleanKey(key);
-    const auto [it, added] = target.keyIndex.emplace(foldCase(name), target.entries.size());
-    if (added) {
-        target.entries.push_back({std::move(name), withoutLineBreaks(value)});
-    } else {
-        target.entries[it->second].value = withoutLineBreaks(value);
-    }
+    std::string sectionStorage, keyStorage;
+    bool added = false;
+    sectionFor(sectionAsStored(section, sectionStorage))
+        .entryFor(keyAsStored(key, keyStorage), added)
+        .value = withoutLineBreaks(value);
 }
 
 void IniFile::writeInt(std::string_view section, std::string_view key, int value) {
@@ -198,27 +270,21 @@ void IniFile::writeInt(std::string_view section, std::string_view key, int value
 }
 
 void IniFile::eraseSection(std::string_view section) {
-    const auto it = sectionIndex_.find(foldCase(cleanSectionName(section)));
-    if (it == sectionIndex_.end()) return;
-    const std::size_t index = it->second;
-    lastWritten_ = kNoSection;
-    sectionIndex_.erase(it);
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(index));
-    for (auto& [name, position] : sectionIndex_)
-        if (position > index) --position;
+    const Section* found = findSection(section);
+    if (found == nullptr) return;
+    sections_.erase(sections_.begin() + (found - sections_.data()));
+    sectionIndex_.rebuild(sections_.size(),
+                          [this](std::size_t i) { return std::string_view(sections_[i].name); });
 }
 
 void IniFile::deleteKey(std::string_view section, std::string_view key) {
-    const auto found = sectionIndex_.find(foldCase(cleanSectionName(section)));
-    if (found == sectionIndex_.end()) return;
-    Section& target = sections_[found->second];
-    const auto it = target.keyIndex.find(foldCase(cleanKey(key)));
-    if (it == target.keyIndex.end()) return;
-    const std::size_t index = it->second;
-    target.keyIndex.erase(it);
-    target.entries.erase(target.entries.begin() + static_cast<std::ptrdiff_t>(index));
-    for (auto& [name, position] : target.keyIndex)
-        if (position > index) --position;
+    Section* target = findSection(section);
+    if (target == nullptr) return;
+    std::string storage;
+    const Entry* entry = target->find(keyAsStored(key, storage));
+    if (entry == nullptr) return;
+    target->entries.erase(target->entries.begin() + (entry - target->entries.data()));
+    target->reindex();
 }
 
 } // namespace ornadeck

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "model/NameIndex.h"
 #include "model/Status.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace ornadeck {
@@ -33,6 +33,26 @@ class IniFile {
     // CRLF line ends and a blank line after every section.
     std::string toText() const;
 
+  private:
+    struct Section;
+
+  public:
+    // One section's keys, found once for a run of reads; a missing section has no keys.
+    // Valid until the document changes.
+    class SectionKeys {
+      public:
+        std::string readString(std::string_view key, std::string_view def) const;
+        int readInt(std::string_view key, int def) const;
+        bool hasKey(std::string_view key) const;
+        std::vector<std::string> keyNames() const;
+
+      private:
+        friend class IniFile;
+        explicit SectionKeys(const Section* section) : section_(section) {}
+        const Section* section_;
+    };
+    SectionKeys keysOf(std::string_view section) const;
+
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view def) const;
     // Decimal or 0x-hex; `def` when missing or not a number.
@@ -55,19 +75,22 @@ class IniFile {
     struct Section {
         std::string name;
         std::vector<Entry> entries;
-        std::unordered_map<std::string, std::size_t> keyIndex; // folded key -> entry
+        NameIndex keyIndex;
+
+        Entry* find(std::string_view cleanKey);
+        const Entry* find(std::string_view cleanKey) const;
+        // The entry of this (already cleaned) key, appended with an empty value if missing.
+        Entry& entryFor(std::string_view cleanKey, bool& added);
+        void reindex();
     };
 
+    Section* findSection(std::string_view section);
     const Section* findSection(std::string_view section) const;
-    const Entry* findEntry(std::string_view section, std::string_view key) const;
-    // Index of the section with this (already cleaned) name, appended if missing.
-    std::size_t sectionFor(const std::string& name);
-    std::size_t sectionForWrite(std::string_view section);
+    // The section with this (already cleaned) name, appended if missing.
+    Section& sectionFor(std::string_view name);
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_; // folded name -> section
-    static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
-    std::size_t lastWritten_ = kNoSection;
+    NameIndex sectionIndex_;
 };
 
 } // namespace ornadeck

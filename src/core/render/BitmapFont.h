@@ -2,6 +2,7 @@
 
 #include "model/TextEncoding.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -46,6 +47,9 @@ class BitmapFont {
     int ascent_;
     std::unordered_map<char32_t, Glyph> glyphs_;
     Glyph replacement_;
+    // ASCII, nearly all text drawn, by index rather than by hash lookup.
+    std::array<Glyph, 128> ascii_{};
+    std::array<bool, 128> hasAscii_{};
 };
 
 } // namespace ornadeck

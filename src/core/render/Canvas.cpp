@@ -1,6 +1,7 @@
 #include "render/Canvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 
@@ -49,8 +50,8 @@ void Canvas::span(long long lo, long long hi, int y, Color c) {
     if (iy < clipTop_ || iy >= clipBottom_) return;
     lo = std::max(lo + originX_, static_cast<long long>(clipLeft_));
     hi = std::min(hi + originX_, static_cast<long long>(clipRight_) - 1);
-    for (long long x = lo; x <= hi; ++x)
-        image_.set(static_cast<int>(x), static_cast<int>(iy), c);
+    if (lo > hi) return;
+    fillPixels(image_.row(static_cast<int>(iy)) + lo, static_cast<std::size_t>(hi - lo + 1), c);
 }
 
 void Canvas::pixel(int x, int y, Color c) { plot(x, y, c); }
@@ -64,6 +65,14 @@ std::optional<Color> Canvas::pixelAt(int x, int y) const {
 
 void Canvas::line(int x1, int y1, int x2, int y2) {
     if (!pen_) return;
+    // Frames are mostly level lines, drawn as one span.
+    if (y1 == y2 && x1 != x2) {
+        if (x1 < x2)
+            span(x1, static_cast<long long>(x2) - 1, y1, *pen_);
+        else
+            span(static_cast<long long>(x2) + 1, x1, y1, *pen_);
+        return;
+    }
     // Bresenham, stopping before the end point.
     const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
@@ -102,6 +111,7 @@ void Canvas::polygon(const std::vector<Point>& points) {
             bottom = std::max(bottom, p.y);
         }
         std::vector<double> xs;
+        xs.reserve(points.size());
         const int first = static_cast<int>(std::max<long long>(top, clipTop_ - originY_));
         const int last = static_cast<int>(std::min<long long>(bottom, clipBottom_ - 1 - originY_));
         for (int y = first; y <= last; ++y) {
@@ -121,9 +131,9 @@ void Canvas::polygon(const std::vector<Point>& points) {
                      static_cast<long long>(std::floor(xs[i + 1])), y, *brush_);
         }
     }
-    std::vector<Point> closed = points;
-    closed.push_back(points.front());
-    polyline(closed);
+    polyline(points);
+    const Point last = points.back(), first = points.front();
+    line(last.x, last.y, first.x, first.y);
 }
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, Color c) {
@@ -141,12 +151,21 @@ void Canvas::text(int x, int y, std::string_view text) {
     int pen = x;
     for (std::size_t pos = 0; pos < text.size();) {
         const Glyph& g = f.glyph(nextCodePoint(text, pos));
-        for (int row = 0; row < static_cast<int>(g.rows.size()); ++row)
-            for (int col = 0; col < g.advance && col < 32; ++col)
-                if (g.inked(col, row)) {
-                    plot(pen + col, y + row, fontColor_);
-                    if (bold) plot(pen + col + 1, y + row, fontColor_);
-                }
+        // Only the inked columns within the advance, found a set bit at a time.
+        const int columns = std::clamp(g.advance, 0, 32);
+        const std::uint32_t within = columns == 32 ? ~0u : ~(~0u >> columns);
+        for (int row = 0; row < static_cast<int>(g.rows.size()); ++row) {
+            const long long iy = static_cast<long long>(y) + row + originY_;
+            if (iy < clipTop_ || iy >= clipBottom_) continue;
+            Color* line = image_.row(static_cast<int>(iy));
+            const long long left = static_cast<long long>(pen) + originX_;
+            for (std::uint32_t bits = g.rows[row] & within; bits != 0;) {
+                const int col = std::countl_zero(bits);
+                bits &= ~(0x80000000u >> col);
+                for (long long ix = left + col; ix <= left + col + (bold ? 1 : 0); ++ix)
+                    if (ix >= clipLeft_ && ix < clipRight_) line[ix] = fontColor_;
+            }
+        }
         pen += g.advance + (bold ? 1 : 0);
     }
     if (font_.underline)

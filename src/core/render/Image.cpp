@@ -6,7 +6,9 @@ namespace ornadeck {
 
 Image::Image(int width, int height, Color fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * height_, fill) {}
+      pixels_(static_cast<std::size_t>(width_) * height_) {
+    if (fill != 0) fillPixels(pixels_.data(), pixels_.size(), fill);
+}
 
 void Image::blit(const Image& other, int x, int y) {
     for (int row = 0; row < other.height(); ++row)

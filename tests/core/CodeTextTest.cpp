@@ -25,6 +25,12 @@ TEST(CodeText, BitmapLiteralsSplitAfter255Characters) {
     const std::string exact(255, 'f');
     EXPECT_EQ(bitmapLiterals(40, exact), "\"28\" + \"" + exact + "\"");
     EXPECT_EQ(bitmapLiterals(40, exact + "0"), "\"28\" + \"" + exact + "\" + \"0\"");
+    // A picture larger than the editor makes (read from a file) needs more than two literals.
+    const std::string more(600, 'a');
+    EXPECT_EQ(bitmapLiterals(60, more), "\"3c\" + \"" + std::string(255, 'a') + "\" + \"" +
+                                            std::string(255, 'a') + "\" + \"" +
+                                            std::string(90, 'a') + "\"");
+    EXPECT_EQ(bitmapLiterals(1, ""), "\"01\" + \"\"");
 }
 
 } // namespace

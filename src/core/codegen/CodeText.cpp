@@ -2,6 +2,8 @@
 
 #include "codegen/BitmapString.h"
 
+#include <algorithm>
+
 namespace ornadeck {
 
 std::string quoted(std::string_view text) {
@@ -25,9 +27,14 @@ int fontNumber(std::string_view face) {
 
 std::string bitmapLiterals(int width, std::string_view bits) {
     constexpr std::size_t kLiteralLimit = 255;
-    std::string out = quoted(bitmapWidthPrefix(width)) + " + ";
-    if (bits.size() <= kLiteralLimit) return out + quoted(bits);
-    return out + quoted(bits.substr(0, kLiteralLimit)) + " + " + quoted(bits.substr(kLiteralLimit));
+    std::string out = quoted(bitmapWidthPrefix(width));
+    // An empty picture still writes its (empty) literal of bits.
+    do {
+        const std::size_t n = std::min(bits.size(), kLiteralLimit);
+        out += " + " + quoted(bits.substr(0, n));
+        bits.remove_prefix(n);
+    } while (!bits.empty());
+    return out;
 }
 
 } // namespace ornadeck

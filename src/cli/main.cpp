@@ -1,4 +1,5 @@
 // ornadeck-cli: the designer's work without a screen.
+#include "cli/CheckCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/RenderCommand.h"
 #include "render/PalmFonts.h"
@@ -15,6 +16,8 @@ constexpr std::string_view kUsage =
     "Commands:\n"
     "  generate PROJECT.ozp [--out DIR] [--memos | --pde] [--first FORM]\n"
     "             write the project's PocketC source (and icons for the PDE target)\n"
+    "  check PROJECT.ozp | FORM.ozf ... [--format text|json] [--werror]\n"
+    "             find what will not compile or not show on the handheld\n"
     "  render FORM.ozf -o OUT.png [--scale N] [--device]\n"
     "             draw the form's screen (or, with --device, the whole designer picture)\n"
     "  help       show this text\n"
@@ -35,6 +38,9 @@ int main(int argc, char** argv) {
     }
     if (command == "generate")
         return ornadeck::cli::runGenerate({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    if (command == "check")
+        return ornadeck::cli::runCheck({args.begin() + 1, args.end()},
+                                       ornadeck::PalmFonts::programFolder(), std::cout, std::cerr);
     if (command == "render")
         return ornadeck::cli::runRender({args.begin() + 1, args.end()},
                                         ornadeck::PalmFonts::programFolder(), std::cout, std::cerr);

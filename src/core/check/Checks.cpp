@@ -50,8 +50,11 @@ CheckSubject subjectOf(const HeadlessProject& project) {
     s.library = project.library;
     for (const auto& form : project.forms)
         s.forms.push_back(form.get());
-    s.projectPath = project.path;
-    s.project = &project.ini;
+    // Forms given without a project have no settings to check.
+    if (!project.path.empty()) {
+        s.projectPath = project.path;
+        s.project = &project.ini;
+    }
     s.listed = project.problems;
     return s;
 }

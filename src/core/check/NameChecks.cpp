@@ -37,10 +37,10 @@ void reportClash(CheckContext& ctx, const DeclaredName& d, const DeclaredName& o
                 describe(other) + " has the same name; the generated code declares " + name +
                     " once for the whole project");
     } else {
-        const std::string mine = d.own ? "" : " (made from this name)";
+        const std::string how =
+            d.own ? "declares " + name : "makes " + name + " from this name and declares it";
         ctx.add(Severity::Error, "names.generated-name", *d.form, d.owner,
-                "the generated code declares " + name + mine + " for " + describe(other) +
-                    " as well");
+                "the generated code " + how + " for " + describe(other) + " as well");
     }
 }
 

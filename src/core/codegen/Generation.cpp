@@ -61,7 +61,7 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
 }
 
 std::string_view librarySourceName(Library library) {
-    return library == Library::CControls ? "CControls.c" : "fctl.h";
+    return library == Library::CControls ? "CControls.c" : "Fctl.h";
 }
 
 bool librarySourcePresent(const fs::path& directory, Library library) {

@@ -31,7 +31,7 @@ std::array<std::string, 4> generatedFileNames(const std::string& project);
 // Text lines as a file: every line ends with CR LF.
 std::string joinCrLf(const Lines& lines);
 
-// The library's source the generated code needs beside it: "CControls.c" or "fctl.h".
+// The library's source the generated code needs beside it: "CControls.c" or "Fctl.h".
 std::string_view librarySourceName(Library library);
 // Whether it is in `directory`, in any spelling of its name.
 bool librarySourcePresent(const std::filesystem::path& directory, Library library);

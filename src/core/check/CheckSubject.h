@@ -10,6 +10,7 @@
 namespace ornadeck {
 
 class IniFile;
+struct Workspace;
 
 // What one run of the checks looks at: the forms generated together, and the project
 // they belong to when there is one.
@@ -26,5 +27,8 @@ struct CheckSubject {
 
 // The subject of a project read without windows; it refers to `project`'s forms.
 CheckSubject subjectOf(const HeadlessProject& project);
+// The forms open in the designer (those whose window is shown, in window-list order) and the
+// project's file as last saved, when the project has one.
+CheckSubject subjectOf(const Workspace& workspace, const IniFile* projectFile);
 
 } // namespace ornadeck

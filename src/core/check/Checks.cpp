@@ -2,6 +2,7 @@
 
 #include "check/CheckContext.h"
 #include "model/Form.h"
+#include "model/Workspace.h"
 #include "shell/HeadlessProject.h"
 
 #include <algorithm>
@@ -56,6 +57,18 @@ CheckSubject subjectOf(const HeadlessProject& project) {
         s.project = &project.ini;
     }
     s.listed = project.problems;
+    return s;
+}
+
+CheckSubject subjectOf(const Workspace& workspace, const IniFile* projectFile) {
+    CheckSubject s;
+    s.library = workspace.library;
+    for (const auto& form : workspace.forms)
+        if (form->visible()) s.forms.push_back(form.get());
+    if (projectFile && !workspace.projectPath.empty()) {
+        s.projectPath = workspace.projectPath;
+        s.project = projectFile;
+    }
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include "RecentProjectsMenu.h"
 #include "Resources.h"
 #include "ToolbarLayout.h"
+#include "checks/ChecksDock.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "help/HelpWindow.h"
@@ -34,6 +35,10 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     views_ = std::make_unique<DesignerViews>(core_, *area_);
     connect(views_.get(), &DesignerViews::changed, this, &MainWindow::refresh);
     connect(views_.get(), &DesignerViews::popupRequested, this, &MainWindow::showPopup);
+    checks_ = new ChecksDock(core_, *views_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, checks_);
+    checks_->hide();
+    connect(checks_, &ChecksDock::changed, this, &MainWindow::refresh);
     buildActions();
     buildMenus();
     buildToolBars();
@@ -94,6 +99,7 @@ void MainWindow::refresh() {
     panels_[1]->setText(w.shortNames ? tr("Short names") : QString());
     kinds_->showTool(w.tool);
     recent_->refresh();
+    checks_->scheduleCheck();
 }
 
 void MainWindow::run(const std::function<void()>& command) {

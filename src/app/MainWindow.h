@@ -15,6 +15,7 @@ class QMenu;
 namespace ornadeck::app {
 
 class AppCore;
+class ChecksDock;
 class DesignerView;
 class DesignerViews;
 class HelpWindow;
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
     QString statusText(int panel) const;
     HelpWindow* helpWindow() const { return help_; }
     QMenu& popupMenu() const { return *popup_; }
+    ChecksDock& checks() const { return *checks_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
     QLabel* panels_[2] = {nullptr, nullptr};
     QMenu* popup_ = nullptr;
     HelpWindow* help_ = nullptr;
+    ChecksDock* checks_ = nullptr;
     std::optional<Library> configured_;
 };
 

@@ -3,6 +3,7 @@
 #include "KindToolBar.h"
 #include "MainWindow.h"
 #include "RecentProjectsMenu.h"
+#include "checks/ChecksDock.h"
 #include "commands/CommandTable.h"
 
 #include <QAction>
@@ -68,10 +69,12 @@ void MainWindow::buildMenus() {
     add(file, {"mnuNewForm", "mnuFileOpenForm", "mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs",
                "mnuCloseAll", "-", "mnuExit"});
     add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"), {"mnuCut", "mnuCopy", "mnuPaste"});
-    add(addMenu(tr("&View"), "mnuView", "Windows and the grid"),
-        {"mnuZoom", "mnuProperties", "-", "mnuGrid"});
+    QMenu* view = addMenu(tr("&View"), "mnuView", "Windows and the grid");
+    add(view, {"mnuZoom", "mnuProperties"});
+    view->addAction(checks_->toggleViewAction());
+    add(view, {"-", "mnuGrid"});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
-        {"mnuProjectGenerateCode", "-", "mnuShortNames"});
+        {"mnuProjectGenerateCode", "mnuCheck", "-", "mnuShortNames"});
     QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
     add(tools, {"mnuOptions"});
     tools->menuAction()->setVisible(false);

@@ -1,6 +1,7 @@
 // What each command does: a core call, then the one refresh path.
 #include "AppCore.h"
 #include "MainWindow.h"
+#include "checks/ChecksDock.h"
 #include "designer/ClipboardFormat.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
@@ -52,6 +53,7 @@ void MainWindow::connectCommands() {
     on("mnuGrid", [&w] { setGridMode(w, !w.gridMode); });
     on("mnuShortNames", [&w] { w.shortNames = !w.shortNames; });
     on("mnuProjectGenerateCode", [&p] { p.generateCode(); });
+    on("mnuCheck", [this] { checks_->showAndCheck(); });
     connect(command("mnuHelpContents"), &QAction::triggered, this, &MainWindow::showHelp);
     connect(command("mnuAbout"), &QAction::triggered, this, [this] {
         AboutDialog about(this);

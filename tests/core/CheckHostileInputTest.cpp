@@ -1,12 +1,7 @@
-#include "check/Checks.h"
 #include "cli/CheckCommand.h"
-#include "formfile/FormFile.h"
+#include "fuzz/TwoFormCheck.h"
 #include "model/AtomicFile.h"
-#include "model/Form.h"
-#include "model/SilentUi.h"
 #include "model/TextEncoding.h"
-#include "model/Workspace.h"
-#include "shell/LibraryKit.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -37,19 +32,7 @@ TEST(CheckHostileInput, EveryCorpusFileReadByEitherLibraryGoesThroughTheChecks) 
         ASSERT_TRUE(readFileBytes(file, bytes).ok()) << file;
         const IniFile ini = IniFile::parse(decodeFileText(bytes));
         for (Library library : {Library::CControls, Library::PToolboxLib}) {
-            Workspace workspace;
-            workspace.library = library;
-            SilentUi ui;
-            LibraryKits kits(workspace, ui);
-            Form first("First"), second("Second");
-            for (Form* form : {&first, &second}) {
-                SectionReadContext ctx{*form, workspace, *kits.current().engine};
-                (void)loadFormIni(ini, *kits.current().sections, ctx);
-            }
-            CheckSubject subject;
-            subject.library = library;
-            subject.forms = {&first, &second};
-            for (const Finding& f : runChecks(subject, TextGauge())) {
+            for (const Finding& f : fuzz::checkAsTwoForms(ini, library)) {
                 EXPECT_FALSE(f.checkId.empty()) << file;
                 EXPECT_FALSE(f.message.empty()) << file;
             }

@@ -15,7 +15,14 @@ using Subjects = std::vector<std::string>;
 
 class ReferenceChecks : public CheckFixture {
   protected:
+    // The checks see `project` as the file of a project saved in the temporary folder.
+    void withProjectFile(const std::string& name) {
+        subject.project = &project;
+        subject.projectPath = temp.path() / name;
+    }
+
     test::TempDir temp;
+    IniFile project;
 };
 
 TEST_F(ReferenceChecks, ShowFormMustNameAFormOrDialogOfTheProject) {
@@ -64,9 +71,7 @@ TEST_F(ReferenceChecks, ATriggerMustBeAPopTriggerBesideItsList) {
 TEST_F(ReferenceChecks, FirstFormAndIconsOfTheProjectFile) {
     use(Library::CControls);
     addForm("Main");
-    IniFile project;
-    subject.project = &project;
-    subject.projectPath = temp.path() / "Demo.ozp";
+    withProjectFile("Demo.ozp");
     const fs::path icon = temp.path() / "icon.bmp";
     ASSERT_TRUE(writeFileAtomically(icon, "BM").ok());
     project.writeString("Code", "Memo", "1");
@@ -91,16 +96,16 @@ TEST_F(ReferenceChecks, FirstFormAndIconsOfTheProjectFile) {
 
 TEST_F(ReferenceChecks, ListedFormsThatAreMissingOrOfTheOtherLibrary) {
     const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
-    const fs::path project = temp.path() / "Mixed.ozp";
-    std::ofstream(project) << "[Project]\nLib=1\n[ActiveForms]\nForm0="
-                           << (examples / "ccontrols/About.ozf").string()
-                           << "\nForm1=gone.ozf\nForm2="
-                           << (examples / "ptoolbox/Settings.ozf").string() << "\n";
+    const fs::path mixed = temp.path() / "Mixed.ozp";
+    std::ofstream(mixed) << "[Project]\nLib=1\n[ActiveForms]\nForm0="
+                         << (examples / "ccontrols/About.ozf").string()
+                         << "\nForm1=gone.ozf\nForm2="
+                         << (examples / "ptoolbox/Settings.ozf").string() << "\n";
     SilentUi silent;
     Workspace loading;
     LibraryKits loadingKits(loading, silent);
     HeadlessProject loaded;
-    ASSERT_TRUE(loadHeadlessProject(project, loading, loadingKits, loaded).ok());
+    ASSERT_TRUE(loadHeadlessProject(mixed, loading, loadingKits, loaded).ok());
     std::vector<std::string> lines;
     for (const Finding& f : runChecks(subjectOf(loaded), TextGauge()))
         if (f.checkId.starts_with("references.")) lines.push_back(f.checkId + " " + f.file);
@@ -114,9 +119,7 @@ TEST_F(ReferenceChecks, ListedFormsThatAreMissingOrOfTheOtherLibrary) {
 TEST_F(ReferenceChecks, TheLibrarySourceBesideTheCodeIsANoteUntilCopied) {
     use(Library::PToolboxLib);
     addForm("Main");
-    IniFile project;
-    subject.project = &project;
-    subject.projectPath = temp.path() / "Palm.ozp";
+    withProjectFile("Palm.ozp");
     project.writeString("Code", "Output", "out");
     const auto found = only("library.source-missing");
     ASSERT_EQ(found.size(), 1u);

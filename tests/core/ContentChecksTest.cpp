@@ -1,8 +1,13 @@
 #include "cclib/TCCBitmap.h"
 #include "cclib/TCCButton.h"
 #include "model/ItemsControl.h"
+#include "model/SilentUi.h"
 #include "ptlib/TPTLabel.h"
+#include "render/PalmFonts.h"
 #include "support/CheckFixture.h"
+#include "support/TempDir.h"
+
+#include <fstream>
 
 namespace ornadeck {
 namespace {
@@ -51,11 +56,45 @@ TEST_F(ContentChecks, CharactersThePalmFontsCannotShow) {
         label->setContent(shown);
         EXPECT_EQ(subjects("content.unshowable-character"), Subjects{}) << shown;
     }
-    for (const char* unshown : {"\u201cquoted\u201d", "tab\there", "\u20ac5", "\xff"}) {
+    // The edges of the set: space and no-break space show; DEL and the C1 controls do not.
+    for (const char* shown : {" ", "\u00a0", "\u00ff"}) {
+        label->setContent(shown);
+        EXPECT_EQ(subjects("content.unshowable-character"), Subjects{}) << shown;
+    }
+    for (const char* unshown :
+         {"\u201cquoted\u201d", "tab\there", "\u20ac5", "\xff", "\x7f", "\u009f", "\u0100"}) {
         label->setContent(unshown);
         EXPECT_EQ(subjects("content.unshowable-character"), Subjects{"Label1"}) << unshown;
     }
+    label->setContent("\xff");
     EXPECT_NE(only("content.unshowable-character")[0].message.find("U+FFFD"), std::string::npos);
+}
+
+// Each face has its own characters: a face that lacks one cannot show it, even when the
+// standard face has it.
+TEST_F(ContentChecks, TheControlsOwnFaceDecidesWhatShows) {
+    test::TempDir fonts;
+    std::filesystem::copy_file(ORNADECK_SOURCE_DIR "/fonts/PilotStandard.bdf",
+                               fonts.path() / "PilotStandard.bdf");
+    std::ofstream(fonts.path() / "PilotBold.bdf")
+        << "STARTFONT 2.1\nFONT -Test-OnlyA\nSIZE 6 72 72\nFONTBOUNDINGBOX 8 6 0 -2\n"
+           "STARTPROPERTIES 2\nFONT_ASCENT 4\nFONT_DESCENT 2\nENDPROPERTIES\nCHARS 1\n"
+           "STARTCHAR A\nENCODING 65\nDWIDTH 4 0\nBBX 3 3 0 0\nBITMAP\n40\nA0\nE0\nENDCHAR\n"
+           "ENDFONT\n";
+    SilentUi silent;
+    const PalmFonts loaded = PalmFonts::load(fonts.path(), silent);
+    ASSERT_TRUE(loaded.hasFace("PilotBold"));
+    const TextGauge gauge(loaded);
+    Font font;
+    EXPECT_TRUE(gauge.canShow(font, U'B'));
+    font.face = "PilotBold";
+    EXPECT_TRUE(gauge.canShow(font, U'A'));
+    EXPECT_FALSE(gauge.canShow(font, U'B'));
+    font.face = "PilotLarge"; // not loaded: the Palm character set
+    EXPECT_TRUE(gauge.canShow(font, U'B'));
+    font.face = "Arial"; // drawn in the standard face
+    EXPECT_TRUE(gauge.canShow(font, U'B'));
+    EXPECT_FALSE(gauge.canShow(font, U'\u0100'));
 }
 
 TEST_F(ContentChecks, BitmapDigitsMustMatchTheSizeOfThePicture) {

@@ -28,6 +28,21 @@ TEST_F(GeometryChecks, ControlsReachingOutsideTheScreenOrTheirDialog) {
             << c.left << "," << c.top;
     }
     EXPECT_NE(only("geometry.off-screen")[0].message.find("wholly"), std::string::npos);
+    // Reaching the edge is lying beside the screen, not across it.
+    struct Edge {
+        int left, top;
+        const char* how;
+    };
+    for (const Edge& e :
+         {Edge{159, 10, "lies wholly"}, Edge{158, 10, "reaches"}, Edge{-39, 10, "lies wholly"},
+          Edge{-38, 10, "reaches"}, Edge{10, 159, "lies wholly"}, Edge{10, -13, "lies wholly"},
+          Edge{10, -12, "reaches"}}) {
+        forms.clear();
+        place("Button")->setBounds(e.left, e.top, 40, 14);
+        const auto found = only("geometry.off-screen");
+        ASSERT_EQ(found.size(), 1u) << e.left << "," << e.top;
+        EXPECT_EQ(found[0].message.rfind(e.how, 0), 0u) << e.left << "," << e.top;
+    }
 
     Control* dialog = place("Dialog"); // 156 x 84
     Control* inside = place(form(), "Button", 5, 5, dialog);
@@ -66,6 +81,9 @@ TEST_F(GeometryChecks, APalmWidthOrHeightOfNothing) {
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{});
     button->setHeight(2);
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{"Button1"});
+    // Nothing of it shows, so nothing hides it either.
+    place("Button", 0, 0)->setBounds(0, 0, 100, 100);
+    EXPECT_EQ(subjects("geometry.hidden"), Subjects{});
     forms.clear();
     use(Library::PToolboxLib);
     place("Select")->setBounds(0, 20, 1, 15); // sizes itself to its text: never flagged

@@ -1,3 +1,4 @@
+#include "model/ItemsControl.h"
 #include "support/CheckFixture.h"
 
 namespace ornadeck {
@@ -70,7 +71,32 @@ TEST_F(NameChecks, ANameTheCodeMakesForAnotherObjectClashes) {
     set(place("Dialog"), "Name", "Ask");
     set(place(form(), "Button", 10, 10, form().findByName("Ask")), "Name", "hAsk");
     // Both sides are told: the control and the form its name was made from.
-    EXPECT_EQ(subjects("names.generated-name"), (Subjects{"Main", "MainDraw", "Ask", "hAsk"}));
+    const auto found = only("names.generated-name");
+    std::vector<std::string> lines;
+    for (const Finding& f : found)
+        lines.push_back(f.subject() + ": " + f.message);
+    EXPECT_EQ(lines, (Subjects{"Main: the generated code makes MainDraw from this name and "
+                               "declares it for control MainDraw on form Main as well",
+                               "MainDraw: the generated code declares MainDraw for form Main as "
+                               "well",
+                               "Ask: the generated code makes hAsk from this name and declares it "
+                               "for control hAsk on form Main as well",
+                               "hAsk: the generated code declares hAsk for dialog Ask on form Main "
+                               "as well"}));
+}
+
+// The menu bar and the menus are declared too, with the bar's handler.
+TEST_F(NameChecks, MenuNamesAreDeclaredWithTheBarsHandler) {
+    use(Library::CControls);
+    Form& first = addForm("First");
+    Control* menu = place(first, "Menu"); // and the bar, MenuBarFirst
+    Form& second = addForm("Second");
+    set(place(second, "Label"), "Name", menu->name());
+    set(place(second, "Button"), "Name", "OnMenuBarFirst");
+    EXPECT_EQ(family("names."), (Subjects{"names.generated-name MenuBarFirst",
+                                          "names.duplicate-across-forms " + menu->name(),
+                                          "names.duplicate-across-forms " + menu->name(),
+                                          "names.generated-name OnMenuBarFirst"}));
 }
 
 TEST_F(NameChecks, PToolboxNumbersOfRadioItemsAndItemArraysClash) {
@@ -79,6 +105,10 @@ TEST_F(NameChecks, PToolboxNumbersOfRadioItemsAndItemArraysClash) {
     set(place("Label"), "Name", "Radio11");
     set(place("List"), "Name", "Colours"); // items One, Two, Three: itmColours
     set(place("Button"), "Name", "itmColours");
+    // Only a list with items has an item array; a radio group has none.
+    static_cast<ItemsControl*>(place("List"))->setItems({});
+    set(place("Push"), "Name", "itmList5");
+    set(place("Push"), "Name", "itmRadio1");
     EXPECT_EQ(subjects("names.generated-name"),
               (Subjects{"Radio1", "Radio11", "Colours", "itmColours"}));
 }

@@ -6,6 +6,7 @@
 #include "RecoveryKeeper.h"
 #include "Resources.h"
 #include "ToolbarLayout.h"
+#include "checks/ChecksDock.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "help/HelpWindow.h"
@@ -38,6 +39,10 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     connect(views_.get(), &DesignerViews::changed, this, &MainWindow::refresh);
     connect(views_.get(), &DesignerViews::popupRequested, this, &MainWindow::showPopup);
     recovery_ = new RecoveryKeeper(core_, *views_, this);
+    checks_ = new ChecksDock(core_, *views_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, checks_);
+    checks_->hide();
+    connect(checks_, &ChecksDock::changed, this, &MainWindow::refresh);
     buildActions();
     buildMenus();
     buildToolBars();
@@ -138,6 +143,7 @@ void MainWindow::refreshEditing() {
     command("mnuZoomOut")->setEnabled(view && view->zoom() > 1);
     command("mnuActualSize")->setEnabled(view && view->zoom() != 1);
     command("mnuExportPicture")->setEnabled(view != nullptr);
+    checks_->scheduleCheck();
 }
 
 void MainWindow::run(const std::function<void()>& command) {

@@ -15,6 +15,7 @@ class QMenu;
 namespace ornadeck::app {
 
 class AppCore;
+class ChecksDock;
 class DesignerView;
 class DesignerViews;
 class HelpWindow;
@@ -46,6 +47,7 @@ class MainWindow : public QMainWindow {
     QMenu& popupMenu() const { return *popup_; }
     ToolDocks& docks() const { return *docks_; }
     RecoveryKeeper& recovery() const { return *recovery_; }
+    ChecksDock& checks() const { return *checks_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
@@ -86,6 +88,7 @@ class MainWindow : public QMainWindow {
     QMenu* popup_ = nullptr;
     HelpWindow* help_ = nullptr;
     ToolDocks* docks_ = nullptr;
+    ChecksDock* checks_ = nullptr;
     std::optional<Library> configured_;
     RecoveryKeeper* recovery_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "KindToolBar.h"
 #include "MainWindow.h"
 #include "RecentProjectsMenu.h"
+#include "checks/ChecksDock.h"
 #include "commands/CommandTable.h"
 
 #include <QAction>
@@ -81,11 +82,12 @@ void MainWindow::buildMenus() {
                "mnuCloseAll", "-", "mnuExportPicture", "-", "mnuExit"});
     add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"),
         {"mnuUndo", "mnuRedo", "-", "mnuCut", "mnuCopy", "mnuPaste"});
-    add(addMenu(tr("&View"), "mnuView", "Windows and the grid"),
-        {"mnuZoom", "mnuProperties", "-", "mnuZoomIn", "mnuZoomOut", "mnuActualSize", "-",
-         "mnuGrid"});
+    QMenu* view = addMenu(tr("&View"), "mnuView", "Windows and the grid");
+    add(view, {"mnuZoom", "mnuProperties"});
+    view->addAction(checks_->toggleViewAction());
+    add(view, {"-", "mnuZoomIn", "mnuZoomOut", "mnuActualSize", "-", "mnuGrid"});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
-        {"mnuProjectGenerateCode", "-", "mnuShortNames"});
+        {"mnuProjectGenerateCode", "mnuCheck", "-", "mnuShortNames"});
     QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
     add(tools, {"mnuOptions"});
     tools->menuAction()->setVisible(false);

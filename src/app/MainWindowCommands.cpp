@@ -1,13 +1,14 @@
 // What each command does: a core call, then the one refresh path.
 #include "AppCore.h"
 #include "MainWindow.h"
+#include "checks/ChecksDock.h"
 #include "designer/ClipboardFormat.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "designer/GridMode.h"
 #include "dialogs/AboutDialog.h"
-#include "generate/GenerateDialog.h"
 #include "dialogs/ExportPictureDialog.h"
+#include "generate/GenerateDialog.h"
 #include "model/Form.h"
 
 #include <QApplication>
@@ -56,6 +57,8 @@ void MainWindow::connectCommands() {
     on("mnuProjectGenerateCode", [this, &p] {
         if (p.generateCode()) GenerateDialog::run(core_.generate, core_.ui, this);
     });
+    on("mnuProjectGenerateCode", [&p] { p.generateCode(); });
+    on("mnuCheck", [this] { checks_->showAndCheck(); });
     connect(command("mnuHelpContents"), &QAction::triggered, this, &MainWindow::showHelp);
     connect(command("mnuAbout"), &QAction::triggered, this, [this] {
         AboutDialog about(this);

@@ -1,5 +1,6 @@
 #include "cli/GenerateCommand.h"
 
+#include "check/Checks.h"
 #include "codegen/Generation.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
@@ -28,6 +29,16 @@ struct Options {
     std::optional<std::string> first;
 };
 
+// What will not compile or will misbehave is told before the code is written, as a warning:
+// the code is written all the same. Forms left out were told about while loading.
+void warnOfErrors(const HeadlessProject& project, std::ostream& err) {
+    CheckSubject subject = subjectOf(project);
+    subject.listed.clear();
+    for (const Finding& f : runChecks(subject, TextGauge()))
+        if (f.severity == Severity::Error)
+            err << "ornadeck-cli: warning: " << findingLine(f) << "\n";
+}
+
 int generate(const Options& options, std::ostream& out, std::ostream& err) {
     Workspace workspace;
     SilentUi ui;
@@ -41,14 +52,13 @@ int generate(const Options& options, std::ostream& out, std::ostream& err) {
         return 1;
     }
 
+    warnOfErrors(project, err);
+
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
     GenerationSettings settings = GenerationSettings::read(project.ini, "");
     if (options.memos || options.pde) settings.memos = options.memos;
     if (options.first) settings.firstForm = *options.first;
-    fs::path outDir = options.out               ? *options.out
-                      : settings.output.empty() ? projectFolder
-                                                : fs::path(settings.output);
-    if (outDir.is_relative() && !options.out) outDir = projectFolder / outDir;
+    const fs::path outDir = options.out ? *options.out : settings.outputFolder(projectFolder);
 
     FormList forms;
     for (const auto& f : project.forms)

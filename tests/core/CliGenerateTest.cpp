@@ -68,7 +68,9 @@ TEST_F(CliGenerate, FormsOfTheOtherLibraryAreSkippedAndNamed) {
                          << "\nForm1=" << ccForm.string() << "\n";
     ASSERT_EQ(run({mixed.string(), "--out", (dir / "out").string(), "--memos"}), 0) << err.str();
     EXPECT_NE(err.str().find(ptForm.string() + " (PToolboxLib)"), std::string::npos) << err.str();
-    EXPECT_EQ(err.str().find(ccForm.string()), std::string::npos);
+    EXPECT_EQ(err.str().find(ccForm.string() + " ("), std::string::npos); // not skipped
+    // About's back button shows Main, which this project lacks: told, and written all the same.
+    EXPECT_NE(err.str().find("ShowForm is Main"), std::string::npos) << err.str();
     std::string forms;
     ASSERT_TRUE(readFileBytes(dir / "out" / "MixedForms.pc", forms).ok());
     EXPECT_EQ(forms.find("Settings"), std::string::npos);

@@ -28,6 +28,12 @@ TEST(CodeText, BitmapLiteralsSplitAfter255Characters) {
     const std::string wide = "\u00e9" + std::string(254, 'f'); // 255 characters, 256 bytes
     EXPECT_EQ(bitmapLiterals(40, wide), "\"28\" + \"" + wide + "\"");
     EXPECT_EQ(bitmapLiterals(40, wide + "\u00e9"), "\"28\" + \"" + wide + "\" + \"\u00e9\"");
+    // A picture larger than the editor makes (read from a file) needs more than two literals.
+    const std::string more(600, 'a');
+    EXPECT_EQ(bitmapLiterals(60, more), "\"3c\" + \"" + std::string(255, 'a') + "\" + \"" +
+                                            std::string(255, 'a') + "\" + \"" +
+                                            std::string(90, 'a') + "\"");
+    EXPECT_EQ(bitmapLiterals(1, ""), "\"01\" + \"\"");
 }
 
 } // namespace

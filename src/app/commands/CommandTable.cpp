@@ -49,6 +49,8 @@ constexpr std::array kCommands{
     // Project
     CommandSpec{"mnuProjectGenerateCode", "&Generate Code...", "F7",
                 "Generate the PocketC source of the project", "Generate Code", "generate-code.svg"},
+    CommandSpec{"mnuCheck", "&Check", "Ctrl+Shift+K",
+                "Find what will not compile or not show on the handheld", "Check", "checks.svg"},
     CommandSpec{"mnuShortNames", "&Short names", "", "Give new controls and forms short names", "",
                 "", true},
     // Tools (hidden)

@@ -31,11 +31,6 @@ std::string call(const std::string& name, std::string_view fn, const std::string
     return "  " + name + "=" + std::string(fn) + "(" + argText + ");";
 }
 
-std::string fontPrefix(const Control& c) {
-    const int number = fontNumber(c.font().face);
-    return number == 0 ? std::string() : "/f" + std::to_string(number);
-}
-
 std::string setContent(const Control& c, std::string_view text) {
     return "  Csetcontent(" + c.name() + "," + ornadeck::quoted(text) + ");";
 }
@@ -65,6 +60,11 @@ std::string pictureLiterals(const Control& c) {
 }
 
 } // namespace
+
+std::string fontPrefix(const Control& c) {
+    const int number = fontNumber(c.font().face);
+    return number == 0 ? std::string() : "/f" + std::to_string(number);
+}
 
 bool isPlainPicture(const Control& control) {
     return control.classId() == ClassId::CCBitmap && control.tag() != 1;

@@ -17,6 +17,9 @@ bool bearsHandle(const Control& control);
 // A child with an "On" handler and a dispatch line in the event loop.
 bool getsHandler(const Control& control);
 
+// "/f1", "/f2" or "/f7" before the text of a control in a font other than the standard one.
+std::string fontPrefix(const Control& control);
+
 // The creation line of a handle-bearing child whose container lies at (dx, dy).
 std::string creationLine(const Control& control, int dx, int dy);
 // The lines that fill a handle-bearing child or a menu.

@@ -3,6 +3,8 @@
 #include "codegen/BitmapString.h"
 #include "model/TextEncoding.h"
 
+#include <algorithm>
+
 namespace ornadeck {
 
 std::string quoted(std::string_view text) {
@@ -26,13 +28,17 @@ int fontNumber(std::string_view face) {
 
 std::string bitmapLiterals(int width, std::string_view bits) {
     constexpr std::size_t kLiteralLimit = 255;
-    std::string out = quoted(bitmapWidthPrefix(width)) + " + ";
-    // Counted in characters, as the handheld counts them, never cutting one in two.
-    std::size_t cut = 0;
-    for (std::size_t n = 0; n < kLiteralLimit && cut < bits.size(); ++n)
-        nextCodePoint(bits, cut);
-    if (cut >= bits.size()) return out + quoted(bits);
-    return out + quoted(bits.substr(0, cut)) + " + " + quoted(bits.substr(cut));
+    std::string out = quoted(bitmapWidthPrefix(width));
+    // As many literals as the bits need, each at most 255 characters as the handheld counts
+    // them, never cutting one in two; an empty picture still writes its empty literal.
+    do {
+        std::size_t cut = 0;
+        for (std::size_t n = 0; n < kLiteralLimit && cut < bits.size(); ++n)
+            nextCodePoint(bits, cut);
+        out += " + " + quoted(bits.substr(0, cut));
+        bits.remove_prefix(cut);
+    } while (!bits.empty());
+    return out;
 }
 
 } // namespace ornadeck

@@ -14,8 +14,8 @@ std::string quoted(std::string_view text);
 int fontNumber(std::string_view face);
 
 // A picture as generated: its width in two hex digits, then its bits, as string literals
-// joined by " + ". Bits longer than 255 characters are split after the 255th into a further
-// literal, since one PocketC literal holds at most 255.
+// joined by " + ". Bits longer than 255 characters are split after every 255th into a
+// further literal, since one PocketC literal holds at most 255.
 std::string bitmapLiterals(int width, std::string_view bits);
 
 } // namespace ornadeck

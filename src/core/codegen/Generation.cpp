@@ -90,6 +90,14 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
     return t;
 }
 
+std::string_view librarySourceName(Library library) {
+    return library == Library::CControls ? "CControls.c" : "Fctl.h";
+}
+
+bool librarySourcePresent(const fs::path& directory, Library library) {
+    return hasFileIgnoringCase(directory, librarySourceName(library));
+}
+
 std::array<std::string, 4> generatedFileNames(const std::string& project) {
     return {project + ".pc", project + "Forms.pc", project + "Events.pc", project + ".h"};
 }
@@ -156,7 +164,7 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
     }
     if (!settings.memos) {
         const bool cc = library == Library::CControls;
-        if (!hasFileIgnoringCase(directory, cc ? "CControls.c" : "fctl.h")) {
+        if (!librarySourcePresent(directory, library)) {
             report.libraryWarning =
                 cc ? "CControls library not found at project source path. You must copy it "
                      "before compile."

@@ -8,6 +8,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ornadeck {
@@ -35,6 +36,11 @@ std::array<std::string, 4> generatedFileNames(const std::string& project);
 
 // Text lines as a file: every line ends with CR LF.
 std::string joinCrLf(const Lines& lines);
+
+// The library's source the generated code needs beside it: "CControls.c" or "Fctl.h".
+std::string_view librarySourceName(Library library);
+// Whether it is in `directory`, in any spelling of its name.
+bool librarySourcePresent(const std::filesystem::path& directory, Library library);
 
 enum class ReplacePolicy { Ask, Overwrite };
 

@@ -24,6 +24,13 @@ GenerationSettings GenerationSettings::read(const IniFile& project,
     return s;
 }
 
+std::filesystem::path
+GenerationSettings::outputFolder(const std::filesystem::path& projectFolder) const {
+    if (output.empty()) return projectFolder;
+    const std::filesystem::path folder(output);
+    return folder.is_relative() ? projectFolder / folder : folder;
+}
+
 void GenerationSettings::writeCode(IniFile& project) const {
     project.writeString("Code", "Output", output);
     project.writeString("Code", "FirstForm", firstForm);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
 
 namespace ornadeck {
@@ -39,6 +40,9 @@ struct GenerationSettings {
     // Reads the keys with their defaults; `defaultOutput` stands for an absent Output. An
     // icon whose file no longer exists is left empty.
     static GenerationSettings read(const IniFile& project, const std::string& defaultOutput);
+    // Where the code is written: Output, taken from the project's folder when relative; the
+    // project's folder when Output is empty.
+    std::filesystem::path outputFolder(const std::filesystem::path& projectFolder) const;
     // Writes the Code keys, in their order.
     void writeCode(IniFile& project) const;
 };

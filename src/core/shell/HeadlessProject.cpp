@@ -7,7 +7,52 @@
 #include "shell/FormLibraryCheck.h"
 #include "shell/LibraryKit.h"
 
+#include <optional>
+
 namespace ornadeck {
+
+namespace {
+
+using Kind = ListedFormProblem::Kind;
+
+void note(HeadlessProject& out, Kind kind, const std::filesystem::path& path, std::string message) {
+    out.warnings.push_back(message);
+    out.problems.push_back({kind, path, std::move(message)});
+}
+
+// Reads one form file of the project's library into `out.forms`, or notes why it could not.
+void readForm(const std::filesystem::path& formPath, const IniFile& formIni, Workspace& workspace,
+              const LibraryKit& kit, FormLibraryCheck& libraryCheck, HeadlessProject& out) {
+    const std::string name = formIni.readString("FORM", "Name", "");
+    if (name.empty()) {
+        note(out, Kind::Unreadable, formPath, formPath.string() + ": the form has no name");
+        return;
+    }
+    if (!libraryCheck.admits(formIni, formPath)) {
+        note(out, Kind::OtherLibrary, formPath,
+             "skipped " + libraryCheck.skipped().back() + ": not of the project's library");
+        return;
+    }
+    auto form = std::make_unique<Form>(name, workspace.metrics);
+    form->setFilePath(formPath);
+    SectionReadContext context{*form, workspace, *kit.engine};
+    if (Status s = loadFormIni(formIni, *kit.sections, context); !s)
+        note(out, Kind::PartlyRead, formPath, formPath.string() + ": " + s.message());
+    out.forms.push_back(std::move(form));
+}
+
+Status loadFormIniOf(const std::filesystem::path& formPath, IniFile& formIni,
+                     HeadlessProject& out) {
+    Status s = formIni.load(formPath);
+    if (!s) {
+        std::error_code ec;
+        const bool exists = std::filesystem::exists(formPath, ec);
+        note(out, exists ? Kind::Unreadable : Kind::Missing, formPath, s.message());
+    }
+    return s;
+}
+
+} // namespace
 
 HeadlessProject::HeadlessProject() = default;
 HeadlessProject::~HeadlessProject() = default;
@@ -24,35 +69,34 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
     out.library =
         out.ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
     workspace.library = out.library;
-    const LibraryKit& kit = kits.of(out.library);
     FormLibraryCheck libraryCheck(out.library);
     for (const std::string& key : out.ini.keyNames("ActiveForms")) {
         std::filesystem::path formPath = out.ini.readString("ActiveForms", key, "");
         // A relative path is taken from the project's folder, so a project can travel.
         if (formPath.is_relative()) formPath = path.parent_path() / formPath;
         IniFile formIni;
-        if (Status s = formIni.load(formPath); !s) {
-            out.warnings.push_back(s.message());
-            continue;
-        }
-        const std::string name = formIni.readString("FORM", "Name", "");
-        if (name.empty()) {
-            out.warnings.push_back(formPath.string() + ": the form has no name");
-            continue;
-        }
-        if (!libraryCheck.admits(formIni, formPath)) {
-            out.warnings.push_back("skipped " + libraryCheck.skipped().back() +
-                                   ": not of the project's library");
-            continue;
-        }
-        auto form = std::make_unique<Form>(name);
-        form->setFilePath(formPath);
-        SectionReadContext context{*form, workspace, *kit.engine};
-        if (Status s = loadFormIni(formIni, *kit.sections, context); !s)
-            out.warnings.push_back(formPath.string() + ": " + s.message());
-        out.forms.push_back(std::move(form));
+        if (loadFormIniOf(formPath, formIni, out))
+            readForm(formPath, formIni, workspace, kits.of(out.library), libraryCheck, out);
     }
     if (out.forms.empty()) return Status::fail(path.string() + ": the project has no forms");
+    return {};
+}
+
+Status loadHeadlessForms(const std::vector<std::filesystem::path>& paths, Workspace& workspace,
+                         const LibraryKits& kits, HeadlessProject& out) {
+    std::optional<FormLibraryCheck> libraryCheck;
+    for (const auto& formPath : paths) {
+        IniFile formIni;
+        if (!loadFormIniOf(formPath, formIni, out)) continue;
+        if (!libraryCheck) {
+            out.library =
+                formIni.readInt("FORM", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
+            workspace.library = out.library;
+            libraryCheck.emplace(out.library);
+        }
+        readForm(formPath, formIni, workspace, kits.of(out.library), *libraryCheck, out);
+    }
+    if (out.forms.empty()) return Status::fail("none of the forms given could be read");
     return {};
 }
 

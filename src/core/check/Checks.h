@@ -1,0 +1,17 @@
+#pragma once
+
+#include "check/CheckSubject.h"
+#include "check/Finding.h"
+#include "check/TextGauge.h"
+
+#include <vector>
+
+namespace ornadeck {
+
+// Every check over the subject: the project's findings first, then each form's in the order
+// of the forms.
+std::vector<Finding> runChecks(const CheckSubject& subject, const TextGauge& gauge);
+
+bool hasSeverity(const std::vector<Finding>& findings, Severity severity);
+
+} // namespace ornadeck

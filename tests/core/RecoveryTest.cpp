@@ -104,7 +104,12 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackUnsavedWithTheirEdits) {
     RecoveryFiles reused(dir.path() / "r", dead);
     EXPECT_EQ(reused.found().size(), 1u);
 
+    // The fixture's form leaves the workspace but outlives the window that shows it.
+    for (auto& f : workspace.forms)
+        parked.push_back(std::move(f));
     workspace.forms.clear();
+    workspace.activeForm = nullptr;
+    workspace.selected = {};
     ui.answers = {Answer::Yes};
     const auto recovered = offerRecovery(next, projects, workspace, kits, ui);
     ASSERT_EQ(recovered.size(), 1u);

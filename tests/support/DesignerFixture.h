@@ -49,6 +49,8 @@ class DesignerFixture : public testing::Test {
         return out;
     }
 
+    // Forms a test takes out of the workspace; kept until the designer window is gone.
+    std::vector<std::unique_ptr<Form>> parked;
     Workspace workspace;
     FakeUi ui;
     LibraryKits kits{workspace, ui};

@@ -81,6 +81,9 @@ TEST_F(GeometryChecks, APalmWidthOrHeightOfNothing) {
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{});
     button->setHeight(2);
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{"Button1"});
+    // A check box's window width is the width the code passes on: never less than a pixel.
+    place("CheckBox", 120, 120)->setWidth(1);
+    EXPECT_EQ(subjects("geometry.zero-size"), Subjects{"Button1"});
     // Nothing of it shows, so nothing hides it either.
     place("Button", 0, 0)->setBounds(0, 0, 100, 100);
     EXPECT_EQ(subjects("geometry.hidden"), Subjects{});

@@ -1,4 +1,5 @@
 #include "cclib/TCCMenu.h"
+#include "cclib/TCCRadio.h"
 #include "model/ItemsControl.h"
 #include "model/SilentUi.h"
 #include "render/PalmFonts.h"
@@ -114,6 +115,11 @@ TEST_F(GeometryChecks, TextsWiderThanTheirRoomAreCut) {
     EXPECT_EQ(subjects("geometry.text-cut"), Subjects{});
     radio->setItems({"A", "BC"});
     EXPECT_EQ(subjects("geometry.text-cut"), Subjects{radio->name()});
+    // Stacked, every item has the whole width.
+    static_cast<TCCRadio*>(radio)->setOrientation(1);
+    radio->setWidth(30);
+    radio->setItems({"A", "BCDE"});
+    EXPECT_EQ(subjects("geometry.text-cut"), Subjects{});
 
     forms.clear();
     form().surface().setTitle(std::string(31, 'T'));

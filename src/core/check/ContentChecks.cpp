@@ -32,16 +32,12 @@ enum class Backslashes { None, Escapes, BreakLiteral };
 
 Backslashes backslashesIn(std::string_view text) {
     Backslashes found = Backslashes::None;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') continue;
-        std::size_t run = 0;
-        while (i < text.size() && text[i] == '\\') {
-            ++run;
-            ++i;
-        }
-        const bool closes = i == text.size() || text[i] == '"';
-        if (run % 2 == 1 && closes) return Backslashes::BreakLiteral;
+    for (std::size_t at = text.find('\\'); at != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_not_of('\\', at), text.size());
+        const bool closes = end == text.size() || text[end] == '"';
+        if ((end - at) % 2 == 1 && closes) return Backslashes::BreakLiteral;
         found = Backslashes::Escapes;
+        at = text.find('\\', end);
     }
     return found;
 }

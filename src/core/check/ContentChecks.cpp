@@ -25,9 +25,11 @@ std::string codePointText(char32_t code) {
     return text;
 }
 
-// A run of an odd number of backslashes before a double quote, or at the end, escapes the
-// quote that should close the literal: the code no longer compiles. Any other backslash
-// starts an escape, so the handheld shows something else than what was typed.
+// The generator writes a double quote as \" and leaves backslashes alone. A run of an odd
+// number of backslashes before a double quote escapes that added backslash, so the quote
+// ends the literal early; at the end of the text it escapes the closing quote. Either way
+// the code no longer compiles. Any other backslash starts an escape, so the handheld shows
+// something else than what was typed.
 enum class Backslashes { None, Escapes, BreakLiteral };
 
 Backslashes backslashesIn(std::string_view text) {

@@ -103,14 +103,24 @@ TEST_F(CliCheck, FormsThatCannotBeTakenAreFindingsOrFailures) {
 }
 
 TEST_F(CliCheck, WrongArgumentsExitWithTwo) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {"a.ozp", "--format"},
-                                                 {"a.ozp", "--format", "xml"},
-                                                 {"a.ozp", "--colour"},
-                                                 {"a.ozp", "b.ozf"},
-                                                 {"a.ozp", "b.ozp"}}) {
-        EXPECT_EQ(check(args), 2) << (args.empty() ? "" : args.back());
-        EXPECT_NE(err.str().find("usage: ornadeck-cli check"), std::string::npos);
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{}, "no project or form given"},
+        {{"a.ozp", "--format"}, "--format needs a value"},
+        {{"a.ozp", "--format", "xml"}, "--format takes text or json"},
+        {{"a.ozp", "--format=yaml"}, "--format takes text or json"},
+        {{"a.ozp", "--colour"}, "unknown option --colour"},
+        {{"a.ozp", "b.ozf"}, "give one project, or form files"},
+        {{"a.ozp", "b.ozp"}, "give one project, or form files"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(check(c.args), 2) << c.says;
+        EXPECT_EQ(err.str(), "ornadeck-cli check: " + std::string(c.says) +
+                                 "\nusage: ornadeck-cli check PROJECT.ozp | FORM.ozf ... "
+                                 "[--format text|json] [--werror]\n");
     }
 }
 

@@ -1,4 +1,5 @@
 #include "cclib/TCCMenu.h"
+#include "cclib/TCCRadio.h"
 #include "model/ItemsControl.h"
 #include "model/SilentUi.h"
 #include "render/PalmFonts.h"
@@ -81,6 +82,9 @@ TEST_F(GeometryChecks, APalmWidthOrHeightOfNothing) {
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{});
     button->setHeight(2);
     EXPECT_EQ(subjects("geometry.zero-size"), Subjects{"Button1"});
+    // A check box's window width is the width the code passes on: never less than a pixel.
+    place("CheckBox", 120, 120)->setWidth(1);
+    EXPECT_EQ(subjects("geometry.zero-size"), Subjects{"Button1"});
     // Nothing of it shows, so nothing hides it either.
     place("Button", 0, 0)->setBounds(0, 0, 100, 100);
     EXPECT_EQ(subjects("geometry.hidden"), Subjects{});
@@ -111,6 +115,11 @@ TEST_F(GeometryChecks, TextsWiderThanTheirRoomAreCut) {
     EXPECT_EQ(subjects("geometry.text-cut"), Subjects{});
     radio->setItems({"A", "BC"});
     EXPECT_EQ(subjects("geometry.text-cut"), Subjects{radio->name()});
+    // Stacked, every item has the whole width.
+    static_cast<TCCRadio*>(radio)->setOrientation(1);
+    radio->setWidth(30);
+    radio->setItems({"A", "BCDE"});
+    EXPECT_EQ(subjects("geometry.text-cut"), Subjects{});
 
     forms.clear();
     form().surface().setTitle(std::string(31, 'T'));

@@ -25,23 +25,21 @@ std::string codePointText(char32_t code) {
     return text;
 }
 
-// A run of an odd number of backslashes before a double quote, or at the end, escapes the
-// quote that should close the literal: the code no longer compiles. Any other backslash
-// starts an escape, so the handheld shows something else than what was typed.
+// The generator writes a double quote as \" and leaves backslashes alone. A run of an odd
+// number of backslashes before a double quote escapes that added backslash, so the quote
+// ends the literal early; at the end of the text it escapes the closing quote. Either way
+// the code no longer compiles. Any other backslash starts an escape, so the handheld shows
+// something else than what was typed.
 enum class Backslashes { None, Escapes, BreakLiteral };
 
 Backslashes backslashesIn(std::string_view text) {
     Backslashes found = Backslashes::None;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') continue;
-        std::size_t run = 0;
-        while (i < text.size() && text[i] == '\\') {
-            ++run;
-            ++i;
-        }
-        const bool closes = i == text.size() || text[i] == '"';
-        if (run % 2 == 1 && closes) return Backslashes::BreakLiteral;
+    for (std::size_t at = text.find('\\'); at != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_not_of('\\', at), text.size());
+        const bool closes = end == text.size() || text[end] == '"';
+        if ((end - at) % 2 == 1 && closes) return Backslashes::BreakLiteral;
         found = Backslashes::Escapes;
+        at = text.find('\\', end);
     }
     return found;
 }

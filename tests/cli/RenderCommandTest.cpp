@@ -46,6 +46,29 @@ TEST_F(RenderCommand, WritesTheScreenOrTheDesignerPictureScaled) {
     EXPECT_EQ(device->at((4 + 20) * 3 + 1, (2 + 14) * 3 + 2), screen->at(20, 14));
 }
 
+// The form's own FORM/Lib picks the library that reads it: each example draws exactly as
+// its reviewed gallery picture.
+TEST_F(RenderCommand, EachLibrarysFormDrawsAsItsReviewedPicture) {
+    struct Case {
+        const char* form;
+        bool device;
+        const char* picture;
+    };
+    for (const Case& c : {Case{"ccontrols/About.ozf", false, "ccontrols-about.png"},
+                          Case{"ptoolbox/Settings.ozf", false, "ptoolbox-settings.png"},
+                          Case{"ptoolbox/Main.ozf", true, "ptoolbox-main.png"}}) {
+        std::vector<std::string> args{(examples / c.form).string(), "-o", (dir / "a.png").string()};
+        if (c.device) args.push_back("--device");
+        ASSERT_EQ(run(args), 0) << c.form << ": " << err.str();
+        EXPECT_EQ(err.str(), "") << c.form;
+        const auto drawn = cli::readPng(dir / "a.png");
+        const auto reviewed =
+            cli::readPng(ORNADECK_SOURCE_DIR "/tests/gallery/" + std::string(c.picture));
+        ASSERT_TRUE(drawn && reviewed) << c.form;
+        EXPECT_TRUE(*drawn == *reviewed) << c.form << " differs from " << c.picture;
+    }
+}
+
 TEST_F(RenderCommand, BadInputIsAClearError) {
     EXPECT_EQ(run({}), 2);
     EXPECT_EQ(run({"a.ozf"}), 2);

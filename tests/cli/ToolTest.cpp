@@ -103,18 +103,20 @@ TEST_F(Tool, WrongArgumentsAreOneStyleOfErrorWithStatusTwo) {
     }
 }
 
-// The scale is decimal: a leading zero does not make it octal.
-TEST_F(Tool, RenderScaleIsReadAsDecimal) {
+// The scale is decimal from 1 to 16: a leading zero does not make it octal.
+TEST_F(Tool, RenderScaleIsADecimalFromOneToSixteen) {
     test::TempDir temp;
     const fs::path png = temp.path() / "a.png";
-    ASSERT_EQ(run({"render", ORNADECK_SOURCE_DIR "/examples/ccontrols/About.ozf", "--output",
-                   png.string(), "--scale", "010"}),
-              0)
-        << err.str();
-    EXPECT_EQ(out.str(), png.string() + "\n");
-    const auto picture = cli::readPng(png);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->width(), 1600);
+    for (const auto& [scale, width] : {std::pair{"1", 160}, {"010", 1600}, {"16", 2560}}) {
+        ASSERT_EQ(run({"render", ORNADECK_SOURCE_DIR "/examples/ccontrols/About.ozf", "--output",
+                       png.string(), "--scale", scale}),
+                  0)
+            << scale << ": " << err.str();
+        EXPECT_EQ(out.str(), png.string() + "\n");
+        const auto picture = cli::readPng(png);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->width(), width) << scale;
+    }
 }
 
 } // namespace

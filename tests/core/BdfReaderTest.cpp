@@ -1,5 +1,7 @@
 #include "render/BdfReader.h"
 
+#include "render/BdfLines.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -259,6 +261,14 @@ TEST(BdfReader, FileErrorsNameTheFile) {
     const BdfResult folder = readBdfFile(ORNADECK_SOURCE_DIR "/fonts");
     EXPECT_FALSE(folder.font);
     EXPECT_FALSE(folder.error.empty());
+}
+
+// Error messages quote a word whole up to 40 characters and mark a longer one as cut.
+TEST(BdfReader, ErrorsQuoteAWordAndMarkOnlyALongerOneAsCut) {
+    const std::string forty(40, 'x');
+    EXPECT_EQ(bdf::shown(""), "''");
+    EXPECT_EQ(bdf::shown(forty), "'" + forty + "'");
+    EXPECT_EQ(bdf::shown(forty + "yz"), "'" + forty + "...'");
 }
 
 } // namespace

@@ -58,6 +58,26 @@ TEST_F(CliGenerate, OptionsOverrideTheProjectsSettings) {
     EXPECT_TRUE(err.str().empty()) << err.str(); // no library check for memos
 }
 
+// The project's own Code/Memo holds unless --memos or --pde says otherwise.
+TEST_F(CliGenerate, TheProjectsTargetHoldsUnlessAnOptionNamesOne) {
+    const fs::path project = dir / "Memo.ozp";
+    std::ofstream(project) << "[Project]\nLib=2\n[ActiveForms]\nForm0="
+                           << (examples / "ptoolbox/Settings.ozf").string() << "\n[Code]\nMemo=1\n";
+    struct Case {
+        std::vector<std::string> flags;
+        bool memos;
+    };
+    for (const Case& c : {Case{{}, true}, Case{{"--pde"}, false}, Case{{"--memos"}, true}}) {
+        std::vector<std::string> args{project.string(), "--out", (dir / "out").string()};
+        args.insert(args.end(), c.flags.begin(), c.flags.end());
+        ASSERT_EQ(run(args), 0) << err.str();
+        std::string main;
+        ASSERT_TRUE(readFileBytes(dir / "out" / "Memo.pc", main).ok());
+        EXPECT_EQ(main.rfind(c.memos ? "//Main Memo.pc" : "@cid", 0), 0u)
+            << (c.flags.empty() ? "no option" : c.flags[0]) << ": " << main.substr(0, 20);
+    }
+}
+
 // A form of the other library is never read with the project's reader: it is named on
 // standard error, and a project left with no form fails.
 TEST_F(CliGenerate, FormsOfTheOtherLibraryAreSkippedAndNamed) {

@@ -34,19 +34,19 @@ QString buttonName(const QString& commandId) {
 } // namespace
 
 void MainWindow::buildActions() {
-    for (const CommandSpec& spec : commandTable()) {
-        auto* a = new QAction(text(spec.caption), this);
-        a->setObjectName(text(spec.id));
-        if (!spec.shortcut.empty()) {
+    for (const CommandInfo& info : commandTable()) {
+        auto* a = new QAction(text(info.caption), this);
+        a->setObjectName(text(info.id));
+        if (!info.shortcut.empty()) {
             QList<QKeySequence> keys;
-            for (const QString& k : text(spec.shortcut).split(u';'))
+            for (const QString& k : text(info.shortcut).split(u';'))
                 keys << QKeySequence(k, QKeySequence::PortableText);
             a->setShortcuts(keys);
         }
-        a->setStatusTip(text(spec.hint));
-        a->setToolTip(spec.tip.empty() ? text(spec.hint) : text(spec.tip));
-        if (!spec.icon.empty()) a->setIcon(QIcon(":/icons/" + text(spec.icon)));
-        a->setCheckable(spec.checkable);
+        a->setStatusTip(text(info.hint));
+        a->setToolTip(info.tip.empty() ? text(info.hint) : text(info.tip));
+        if (!info.icon.empty()) a->setIcon(QIcon(":/icons/" + text(info.icon)));
+        a->setCheckable(info.checkable);
         actions_[a->objectName()] = a;
     }
     // The popup's commands act on the designer that has the focus; Delete must not fire
@@ -104,9 +104,9 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildToolBars() {
-    for (const ToolBarSpec& spec : toolBarTable()) {
+    for (const ToolBarInfo& info : toolBarTable()) {
         QToolBar* tb = nullptr;
-        if (spec.name == "tbControls") {
+        if (info.name == "tbControls") {
             kinds_ = new KindToolBar(this);
             tb = kinds_;
             connect(kinds_, &KindToolBar::toolChosen, this,
@@ -114,9 +114,9 @@ void MainWindow::buildToolBars() {
                         core_.workspace.chooseTool(tag, locked);
                     });
         } else {
-            tb = new QToolBar(text(spec.caption), this);
-            tb->setObjectName(text(spec.name));
-            for (std::string_view id : spec.items) {
+            tb = new QToolBar(text(info.caption), this);
+            tb->setObjectName(text(info.name));
+            for (std::string_view id : info.items) {
                 if (id == "-") {
                     tb->addSeparator();
                     continue;
@@ -129,11 +129,11 @@ void MainWindow::buildToolBars() {
                 button->setAccessibleName(a->toolTip().replace(u'\n', u' '));
             }
         }
-        tb->setWindowTitle(text(spec.caption));
-        tb->setProperty("defaultRow", spec.row);
+        tb->setWindowTitle(text(info.caption));
+        tb->setProperty("defaultRow", info.row);
         tb->setIconSize(QSize(16, 16));
         // A toolbar without a close button cannot be hidden from the toolbar menu either.
-        if (!spec.closable) tb->toggleViewAction()->setEnabled(false);
+        if (!info.closable) tb->toggleViewAction()->setEnabled(false);
         toolbars_ << tb;
     }
 }

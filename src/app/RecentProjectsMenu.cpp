@@ -12,7 +12,7 @@ namespace {
 constexpr int kPathWidth = 250;
 
 QString captionOf(std::string_view id) {
-    const CommandSpec* c = findCommand(id);
+    const CommandInfo* c = findCommand(id);
     return QString::fromUtf8(c->caption.data(), static_cast<qsizetype>(c->caption.size()));
 }
 

@@ -10,83 +10,83 @@ using namespace std::string_view_literals;
 
 constexpr std::array kCommands{
     // File
-    CommandSpec{"mnuNewProject", "&New Project...", "Ctrl+N", "Create a new project", "New Project",
+    CommandInfo{"mnuNewProject", "&New Project...", "Ctrl+N", "Create a new project", "New Project",
                 "new-project.svg"},
-    CommandSpec{"mnuSaveProject", "&Save Project", "Ctrl+S", "Save the project", "Save Project",
+    CommandInfo{"mnuSaveProject", "&Save Project", "Ctrl+S", "Save the project", "Save Project",
                 "save-project.svg"},
-    CommandSpec{"mnuSaveProjectAs", "Save Project &As...", "Ctrl+A",
+    CommandInfo{"mnuSaveProjectAs", "Save Project &As...", "Ctrl+A",
                 "Save the project under another name", "", ""},
-    CommandSpec{"mnuFileOpenProject", "&Open Project...", "Ctrl+O", "Open an existing project",
+    CommandInfo{"mnuFileOpenProject", "&Open Project...", "Ctrl+O", "Open an existing project",
                 "Open Project", "open-project.svg"},
-    CommandSpec{"mnuNewForm", "N&ew Form", "", "Create a new blank form", "New Form",
+    CommandInfo{"mnuNewForm", "N&ew Form", "", "Create a new blank form", "New Form",
                 "new-form.svg"},
-    CommandSpec{"mnuFileOpenForm", "Open &Form...", "", "Open an existing form", "Open Form",
+    CommandInfo{"mnuFileOpenForm", "Open &Form...", "", "Open an existing form", "Open Form",
                 "open-form.svg"},
-    CommandSpec{"mnuCloseForm", "&Close Form", "", "Close current form", "", ""},
-    CommandSpec{"mnuSaveForm", "Sa&ve Form", "", "Save current form", "Save Form", "save-form.svg"},
-    CommandSpec{"mnuSaveFormAs", "Sav&e Form As...", "", "Save current file as...", "", ""},
-    CommandSpec{"mnuCloseAll", "C&lose All", "", "Close the project and every form", "", ""},
-    CommandSpec{"mnuExportPicture", "Export &Picture...", "",
+    CommandInfo{"mnuCloseForm", "&Close Form", "", "Close current form", "", ""},
+    CommandInfo{"mnuSaveForm", "Sa&ve Form", "", "Save current form", "Save Form", "save-form.svg"},
+    CommandInfo{"mnuSaveFormAs", "Sav&e Form As...", "", "Save current file as...", "", ""},
+    CommandInfo{"mnuCloseAll", "C&lose All", "", "Close the project and every form", "", ""},
+    CommandInfo{"mnuExportPicture", "Export &Picture...", "",
                 "Write the active form's picture as a PNG file", "", ""},
-    CommandSpec{"mnuExit", "E&xit", "", "Exit the application", "", ""},
+    CommandInfo{"mnuExit", "E&xit", "", "Exit the application", "", ""},
     // Edit
-    CommandSpec{"mnuUndo", "&Undo", "Ctrl+Z", "Undo the last change of the form", "Undo",
+    CommandInfo{"mnuUndo", "&Undo", "Ctrl+Z", "Undo the last change of the form", "Undo",
                 "undo.svg"},
-    CommandSpec{"mnuRedo", "&Redo", "Ctrl+Shift+Z;Ctrl+Y", "Redo the change last undone", "Redo",
+    CommandInfo{"mnuRedo", "&Redo", "Ctrl+Shift+Z;Ctrl+Y", "Redo the change last undone", "Redo",
                 "redo.svg"},
-    CommandSpec{"mnuCut", "Cu&t", "Ctrl+X", "Cut to clipboard", "Cut", "cut.svg"},
-    CommandSpec{"mnuCopy", "&Copy", "Ctrl+C", "Copy to clipboard", "Copy", "copy.svg"},
-    CommandSpec{"mnuPaste", "&Paste", "Ctrl+V", "Paste from clipboard", "Paste", "paste.svg"},
+    CommandInfo{"mnuCut", "Cu&t", "Ctrl+X", "Cut to clipboard", "Cut", "cut.svg"},
+    CommandInfo{"mnuCopy", "&Copy", "Ctrl+C", "Copy to clipboard", "Copy", "copy.svg"},
+    CommandInfo{"mnuPaste", "&Paste", "Ctrl+V", "Paste from clipboard", "Paste", "paste.svg"},
     // View
-    CommandSpec{"mnuZoom", "&Zoom", "", "Show or hide the zoom window", "", "", true},
-    CommandSpec{"mnuProperties", "&Properties Editor", "", "Show or hide the properties editor", "",
+    CommandInfo{"mnuZoom", "&Zoom", "", "Show or hide the zoom window", "", "", true},
+    CommandInfo{"mnuProperties", "&Properties Editor", "", "Show or hide the properties editor", "",
                 "", true},
-    CommandSpec{"mnuZoomIn", "Zoom &In", "Ctrl++", "Show the form larger", "", "zoom-in.svg"},
-    CommandSpec{"mnuZoomOut", "Zoom &Out", "Ctrl+-", "Show the form smaller", "", "zoom-out.svg"},
-    CommandSpec{"mnuActualSize", "&Actual Size", "Ctrl+0", "Show the form at its own size", "",
+    CommandInfo{"mnuZoomIn", "Zoom &In", "Ctrl++", "Show the form larger", "", "zoom-in.svg"},
+    CommandInfo{"mnuZoomOut", "Zoom &Out", "Ctrl+-", "Show the form smaller", "", "zoom-out.svg"},
+    CommandInfo{"mnuActualSize", "&Actual Size", "Ctrl+0", "Show the form at its own size", "",
                 "zoom-actual.svg"},
-    CommandSpec{"mnuGrid", "&Grid", "", "Show the grid and snap controls to it", "", "", true},
+    CommandInfo{"mnuGrid", "&Grid", "", "Show the grid and snap controls to it", "", "", true},
     // Project
-    CommandSpec{"mnuProjectGenerateCode", "&Generate Code...", "F7",
+    CommandInfo{"mnuProjectGenerateCode", "&Generate Code...", "F7",
                 "Generate the PocketC source of the project", "Generate Code", "generate-code.svg"},
-    CommandSpec{"mnuCheck", "&Check", "Ctrl+Shift+K",
+    CommandInfo{"mnuCheck", "&Check", "Ctrl+Shift+K",
                 "Find what will not compile or not show on the handheld", "Check", "checks.svg"},
-    CommandSpec{"mnuShortNames", "&Short names", "", "Give new controls and forms short names", "",
+    CommandInfo{"mnuShortNames", "&Short names", "", "Give new controls and forms short names", "",
                 "", true},
     // Tools (hidden)
-    CommandSpec{"mnuOptions", "&Options...", "", "Program options", "", ""},
+    CommandInfo{"mnuOptions", "&Options...", "", "Program options", "", ""},
     // Help
-    CommandSpec{"mnuHelpContents", "Ornadeck...", "F1", "Help topics", "", "help.svg"},
-    CommandSpec{"mnuAbout", "A&bout Ornadeck...", "", "About Ornadeck", "", ""},
+    CommandInfo{"mnuHelpContents", "Ornadeck...", "F1", "Help topics", "", "help.svg"},
+    CommandInfo{"mnuAbout", "A&bout Ornadeck...", "", "About Ornadeck", "", ""},
     // Recent projects
-    CommandSpec{"mnuClearRecent", "&Clear List", "", "Forget every recent project", "", ""},
-    CommandSpec{"mnuRemoveObsolete", "&Remove Obsolete", "",
+    CommandInfo{"mnuClearRecent", "&Clear List", "", "Forget every recent project", "", ""},
+    CommandInfo{"mnuRemoveObsolete", "&Remove Obsolete", "",
                 "Forget recent projects whose file is gone", "", ""},
     // Popup menu and the Align & Size toolbar
-    CommandSpec{"mnuALeft", "Align &Left", "", "Align the left edges", "Align Left",
+    CommandInfo{"mnuALeft", "Align &Left", "", "Align the left edges", "Align Left",
                 "align-left.svg"},
-    CommandSpec{"mnuARight", "Align &Right", "", "Align the right edges", "Align Right",
+    CommandInfo{"mnuARight", "Align &Right", "", "Align the right edges", "Align Right",
                 "align-right.svg"},
-    CommandSpec{"mnuATop", "Align &Top", "", "Align the top edges", "Align Top", "align-top.svg"},
-    CommandSpec{"mnuABottom", "Align &Bottom", "", "Align the bottom edges", "Align Bottom",
+    CommandInfo{"mnuATop", "Align &Top", "", "Align the top edges", "Align Top", "align-top.svg"},
+    CommandInfo{"mnuABottom", "Align &Bottom", "", "Align the bottom edges", "Align Bottom",
                 "align-bottom.svg"},
-    CommandSpec{"mnuSWidth", "Same &Widht", "", "Give the controls the same width", "Same Width",
+    CommandInfo{"mnuSWidth", "Same &Widht", "", "Give the controls the same width", "Same Width",
                 "same-width.svg"},
-    CommandSpec{"mnuSHeight", "Same &Height", "", "Give the controls the same height",
+    CommandInfo{"mnuSHeight", "Same &Height", "", "Give the controls the same height",
                 "Same Height", "same-height.svg"},
-    CommandSpec{"mnuCHoriz", "Center H&orizontally", "", "Center horizontally in form or dialog",
+    CommandInfo{"mnuCHoriz", "Center H&orizontally", "", "Center horizontally in form or dialog",
                 "Center horizontally\nin form or dialog", "center-horizontally.svg"},
-    CommandSpec{"mnuCVertic", "Center &Vertically", "", "Center vertically in form or dialog",
+    CommandInfo{"mnuCVertic", "Center &Vertically", "", "Center vertically in form or dialog",
                 "Center vertically\nin form or dialog", "center-vertically.svg"},
-    CommandSpec{"mnuEHoriz", "Space = Horizontally", "", "Space controls equally, horizontally",
+    CommandInfo{"mnuEHoriz", "Space = Horizontally", "", "Space controls equally, horizontally",
                 "Space controls equally,\nhorizontally", "space-horizontally.svg"},
-    CommandSpec{"mnuEVertic", "Space = Vertically", "", "Space controls equally, vertically",
+    CommandInfo{"mnuEVertic", "Space = Vertically", "", "Space controls equally, vertically",
                 "Space controls equally,\nvertically", "space-vertically.svg"},
-    CommandSpec{"mnuBringtoFront", "Bring to &Front", "", "Bring the control to the front", "",
+    CommandInfo{"mnuBringtoFront", "Bring to &Front", "", "Bring the control to the front", "",
                 "bring-to-front.svg"},
-    CommandSpec{"mnuSendtoBack", "Send to &Back", "", "Send the control to the back", "",
+    CommandInfo{"mnuSendtoBack", "Send to &Back", "", "Send the control to the back", "",
                 "send-to-back.svg"},
-    CommandSpec{"mnuDelete", "&Delete control", "Del", "Delete the selected control", "",
+    CommandInfo{"mnuDelete", "&Delete control", "Del", "Delete the selected control", "",
                 "delete.svg"},
 };
 
@@ -109,10 +109,10 @@ constexpr std::array kAlignBar{"mnuALeft"sv,  "mnuARight"sv,  "mnuATop"sv,   "mn
 constexpr std::array<std::string_view, 0> kControlsBar{};
 
 constexpr std::array kToolBars{
-    ToolBarSpec{"tbFile", "File", kFileBar, false, 0},
-    ToolBarSpec{"tbEdit", "Edit", kEditBar, true, 0},
-    ToolBarSpec{"tbAlign", "Align & Size", kAlignBar, true, 0},
-    ToolBarSpec{"tbControls", "Controls", kControlsBar, false, 1},
+    ToolBarInfo{"tbFile", "File", kFileBar, false, 0},
+    ToolBarInfo{"tbEdit", "Edit", kEditBar, true, 0},
+    ToolBarInfo{"tbAlign", "Align & Size", kAlignBar, true, 0},
+    ToolBarInfo{"tbControls", "Controls", kControlsBar, false, 1},
 };
 
 constexpr std::array kPopup{
@@ -122,15 +122,15 @@ constexpr std::array kPopup{
 
 } // namespace
 
-std::span<const CommandSpec> commandTable() { return kCommands; }
+std::span<const CommandInfo> commandTable() { return kCommands; }
 
-const CommandSpec* findCommand(std::string_view id) {
-    for (const CommandSpec& c : kCommands)
+const CommandInfo* findCommand(std::string_view id) {
+    for (const CommandInfo& c : kCommands)
         if (c.id == id) return &c;
     return nullptr;
 }
 
-std::span<const ToolBarSpec> toolBarTable() { return kToolBars; }
+std::span<const ToolBarInfo> toolBarTable() { return kToolBars; }
 
 std::span<const std::string_view> popupMenuItems() { return kPopup; }
 

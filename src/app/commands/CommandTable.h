@@ -7,7 +7,7 @@ namespace ornadeck::app {
 
 // One command of the menus, toolbars and popup: the text it shows everywhere, so that a
 // caption, shortcut or hint lives in one place. Tests trigger a command by its id.
-struct CommandSpec {
+struct CommandInfo {
     std::string_view id;       // object name of its action, e.g. "mnuNewProject"
     std::string_view caption;  // menu text with its '&'
     std::string_view shortcut; // portable key text ("Ctrl+N"); several separated by ';'
@@ -17,12 +17,12 @@ struct CommandSpec {
     bool checkable = false;
 };
 
-std::span<const CommandSpec> commandTable();
+std::span<const CommandInfo> commandTable();
 // Null for an unknown id.
-const CommandSpec* findCommand(std::string_view id);
+const CommandInfo* findCommand(std::string_view id);
 
 // A toolbar or menu layout: command ids, "-" for a separator.
-struct ToolBarSpec {
+struct ToolBarInfo {
     std::string_view name;    // object name, also the options.ini section
     std::string_view caption; // window title
     std::span<const std::string_view> items;
@@ -30,7 +30,7 @@ struct ToolBarSpec {
     int row; // default dock row
 };
 
-std::span<const ToolBarSpec> toolBarTable();
+std::span<const ToolBarInfo> toolBarTable();
 
 // The designer window's popup menu, in order.
 std::span<const std::string_view> popupMenuItems();

@@ -81,6 +81,34 @@ TEST(TextEncodingTest, Utf8ToWindows1252) {
     EXPECT_EQ(codePointCount("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xFF"), 5u);
 }
 
+// ASCII is passed over eight bytes at a time: a character that is not ASCII must be found
+// wherever it falls against those words, including in the last, short one.
+TEST(TextEncodingTest, OneCharacterAnywhereInLongAsciiText) {
+    const struct {
+        std::string_view utf8, bytes;
+        bool valid;
+    } marks[] = {
+        {"\xC3\xA9", "\xE9", true},  // fits
+        {"\xE2\x86\x92", "?", true}, // has no byte
+        {"\xE9", "?", false},        // not UTF-8
+        {"\xC3", "?", false},        // cut short
+    };
+    for (const auto& mark : marks) {
+        for (std::size_t at = 0; at <= 17; ++at) {
+            const std::string before(at, 'a'), after(17 - at, 'b');
+            const std::string text = before + std::string(mark.utf8) + after;
+            const std::string expected = before + std::string(mark.bytes) + after;
+            std::size_t missing = 99;
+            EXPECT_EQ(utf8ToWindows1252(text, &missing), expected) << at;
+            EXPECT_EQ(missing, mark.bytes == "?" ? 1u : 0u) << at;
+            EXPECT_EQ(fitsWindows1252(text), mark.bytes != "?") << at;
+            EXPECT_EQ(isValidUtf8(text), mark.valid) << at;
+            EXPECT_FALSE(isAscii(text)) << at;
+            EXPECT_TRUE(isAscii(before + after)) << at;
+        }
+    }
+}
+
 TEST(TextEncodingTest, DecodeFileText) {
     EXPECT_EQ(decodeFileText("\xEF\xBB\xBF[S]\r\nk=caf\xC3\xA9"), "[S]\r\nk=caf\xC3\xA9");
     EXPECT_EQ(decodeFileText("caf\xC3\xA9"), "caf\xC3\xA9");

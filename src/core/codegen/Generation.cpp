@@ -45,9 +45,20 @@ std::string charsetWarning(const std::string& where) {
     return where + ": a character without a Windows-1252 code is written as \"?\"";
 }
 
-std::vector<std::string> charsetWarningsOf(const LibraryGenerator& generator,
-                                           const FormList& forms) {
+bool allLinesFit(const GeneratedTexts& t) {
+    auto fit = [](const Lines& lines) {
+        return std::all_of(lines.begin(), lines.end(),
+                           [](const std::string& line) { return fitsWindows1252(line); });
+    };
+    return fit(t.main) && fit(t.forms) && fit(t.events) && fit(t.header);
+}
+
+// Only a character that is written can be wrong, so finding the controls to blame, which
+// generates each one's texts again, waits until the written texts show that one is.
+std::vector<std::string> charsetWarningsOf(const LibraryGenerator& generator, const FormList& forms,
+                                           const GeneratedTexts& t) {
     std::vector<std::string> warnings;
+    if (allLinesFit(t)) return warnings;
     for (const Form* form : forms) {
         const std::string where = "Form " + form->name();
         if (!fitsWindows1252(form->surface().title())) warnings.push_back(charsetWarning(where));
@@ -86,7 +97,7 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
     generator.generateForms(t.forms, settings.memos, forms, project);
     generator.generateEvents(t.events, settings.memos, forms, project);
     generator.generateHeader(t.header, settings.memos, forms, project);
-    t.charsetWarnings = charsetWarningsOf(generator, forms);
+    t.charsetWarnings = charsetWarningsOf(generator, forms, t);
     return t;
 }
 
@@ -149,7 +160,10 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
             if (a == Answer::No) continue;
         }
         std::size_t missing = 0;
-        report.status = writeFileAtomically(path, utf8ToWindows1252(joinCrLf(*panes[i]), &missing));
+        std::string text = joinCrLf(*panes[i]);
+        // Code is nearly always ASCII, which needs no converted copy.
+        if (!isAscii(text)) text = utf8ToWindows1252(text, &missing);
+        report.status = writeFileAtomically(path, text);
         if (!report.status) return finish();
         report.written.push_back(path);
         if (missing > 0) unexplained.push_back(charsetWarning(path.string()));

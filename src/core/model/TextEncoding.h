@@ -6,6 +6,9 @@
 
 namespace ornadeck {
 
+// Whether every byte is below 0x80: the same text in UTF-8 and in Windows-1252.
+bool isAscii(std::string_view bytes);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view bytes);
 

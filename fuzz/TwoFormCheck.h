@@ -12,8 +12,9 @@
 namespace ornadeck::fuzz {
 
 // Reads a form file's contents twice, as two forms of one project of `library`, and runs
-// every check over them, so the checks across forms run too.
-inline std::vector<Finding> checkAsTwoForms(const IniFile& ini, Library library) {
+// every check over them (or only those that find errors), so the checks across forms run too.
+inline std::vector<Finding> checkAsTwoForms(const IniFile& ini, Library library,
+                                            bool errorsOnly = false) {
     Workspace workspace;
     workspace.library = library;
     SilentUi ui;
@@ -26,7 +27,7 @@ inline std::vector<Finding> checkAsTwoForms(const IniFile& ini, Library library)
     CheckSubject subject;
     subject.library = library;
     subject.forms = {&first, &second};
-    return runChecks(subject, TextGauge());
+    return errorsOnly ? runErrorChecks(subject) : runChecks(subject, TextGauge());
 }
 
 } // namespace ornadeck::fuzz

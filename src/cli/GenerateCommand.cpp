@@ -11,9 +11,11 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace ornadeck::cli {
 
@@ -30,13 +32,17 @@ struct Options {
 };
 
 // What will not compile or will misbehave is told before the code is written, as a warning:
-// the code is written all the same. Forms left out were told about while loading.
-void warnOfErrors(const HeadlessProject& project, std::ostream& err) {
+// the code is written all the same. Forms left out were told about while loading. Both only
+// read the forms, so the checks run beside the generator.
+std::future<std::vector<Finding>> checkForErrors(const HeadlessProject& project) {
     CheckSubject subject = subjectOf(project);
     subject.listed.clear();
-    for (const Finding& f : runChecks(subject, TextGauge()))
-        if (f.severity == Severity::Error)
-            err << "ornadeck-cli: warning: " << findingLine(f) << "\n";
+    const auto check = [subject = std::move(subject)] { return runErrorChecks(subject); };
+    try {
+        return std::async(std::launch::async, check);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, check); // no thread to spare: check now
+    }
 }
 
 int generate(const Options& options, std::ostream& out, std::ostream& err) {
@@ -52,7 +58,11 @@ int generate(const Options& options, std::ostream& out, std::ostream& err) {
         return 1;
     }
 
-    warnOfErrors(project, err);
+    std::future<std::vector<Finding>> errors = checkForErrors(project);
+    auto tellErrors = [&] {
+        for (const Finding& f : errors.get())
+            err << "ornadeck-cli: warning: " << findingLine(f) << "\n";
+    };
 
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
     GenerationSettings settings = GenerationSettings::read(project.ini, "");
@@ -65,11 +75,13 @@ int generate(const Options& options, std::ostream& out, std::ostream& err) {
         forms.push_back(f.get());
     if (options.first && std::none_of(forms.begin(), forms.end(),
                                       [&](const Form* f) { return f->name() == *options.first; })) {
+        tellErrors();
         err << "ornadeck-cli: the project has no form named " << *options.first << "\n";
         return 1;
     }
     const auto generator = makeGenerator(project.library);
     const GeneratedTexts texts = generateTexts(*generator, settings, forms, project.name);
+    tellErrors();
     if (!texts.status) {
         err << "ornadeck-cli: " << texts.status.message() << "\n";
         return 1;

@@ -32,10 +32,17 @@ TEST(CheckHostileInput, EveryCorpusFileReadByEitherLibraryGoesThroughTheChecks) 
         ASSERT_TRUE(readFileBytes(file, bytes).ok()) << file;
         const IniFile ini = IniFile::parse(decodeFileText(bytes));
         for (Library library : {Library::CControls, Library::PToolboxLib}) {
+            std::vector<std::string> errors;
             for (const Finding& f : fuzz::checkAsTwoForms(ini, library)) {
                 EXPECT_FALSE(f.checkId.empty()) << file;
                 EXPECT_FALSE(f.message.empty()) << file;
+                if (f.severity == Severity::Error) errors.push_back(findingLine(f));
             }
+            // Generation's shorter run must warn of exactly the same errors.
+            std::vector<std::string> errorRun;
+            for (const Finding& f : fuzz::checkAsTwoForms(ini, library, true))
+                errorRun.push_back(findingLine(f));
+            EXPECT_EQ(errorRun, errors) << file;
         }
     }
 }

@@ -72,13 +72,9 @@ CheckSubject subjectOf(const Workspace& workspace, const IniFile* projectFile) {
     return s;
 }
 
-std::vector<Finding> runChecks(const CheckSubject& subject, const TextGauge& gauge) {
-    CheckContext context(subject, gauge);
-    checkReferences(context);
-    checkLibrarySource(context);
-    checkNames(context);
-    checkGeometry(context);
-    checkContent(context);
+namespace {
+
+std::vector<Finding> inFormOrder(const CheckSubject& subject, CheckContext& context) {
     std::vector<Finding>& found = context.findings();
     // Project first, then form by form, each family's findings in the order they came.
     std::unordered_map<const Form*, std::size_t> order;
@@ -88,6 +84,31 @@ std::vector<Finding> runChecks(const CheckSubject& subject, const TextGauge& gau
     std::stable_sort(found.begin(), found.end(),
                      [&](const Finding& a, const Finding& b) { return rank(a) < rank(b); });
     return std::move(found);
+}
+
+} // namespace
+
+std::vector<Finding> runChecks(const CheckSubject& subject, const TextGauge& gauge) {
+    CheckContext context(subject, gauge);
+    checkReferences(context);
+    checkLibrarySource(context);
+    checkNames(context);
+    checkGeometry(context);
+    checkContent(context);
+    return inFormOrder(subject, context);
+}
+
+// Geometry, text fit and the library's source find nothing worse than a warning, and they
+// are most of a run's time.
+std::vector<Finding> runErrorChecks(const CheckSubject& subject) {
+    const TextGauge gauge;
+    CheckContext context(subject, gauge);
+    checkReferences(context);
+    checkNames(context);
+    checkContent(context);
+    std::erase_if(context.findings(),
+                  [](const Finding& f) { return f.severity != Severity::Error; });
+    return inFormOrder(subject, context);
 }
 
 bool hasSeverity(const std::vector<Finding>& findings, Severity severity) {

@@ -11,6 +11,8 @@ namespace ornadeck {
 // Every check over the subject: the project's findings first, then each form's in the order
 // of the forms.
 std::vector<Finding> runChecks(const CheckSubject& subject, const TextGauge& gauge);
+// Only the errors of runChecks, found without the checks that can find none.
+std::vector<Finding> runErrorChecks(const CheckSubject& subject);
 
 bool hasSeverity(const std::vector<Finding>& findings, Severity severity);
 

@@ -57,18 +57,29 @@ void checkFixedUses(CheckContext& ctx, const std::vector<DeclaredName>& names) {
 // Each object is told once about each other object it clashes with: a handler or function
 // made from a shared name clashes along with the name itself.
 void checkClashes(CheckContext& ctx, const std::vector<DeclaredName>& names) {
-    std::unordered_map<std::string_view, std::vector<const DeclaredName*>> byName;
-    byName.reserve(names.size());
-    for (const DeclaredName& d : names)
-        byName[d.identifier].push_back(&d);
+    // The declarations of one identifier are chained in their order, from its first: nearly
+    // every identifier has only one, and then nothing more is allocated for it.
+    constexpr std::size_t kEnd = static_cast<std::size_t>(-1);
+    std::unordered_map<std::string_view, std::size_t> first;
+    first.reserve(names.size());
+    std::vector<std::size_t> head(names.size()), next(names.size(), kEnd), last(names.size(), kEnd);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto [at, added] = first.try_emplace(names[i].identifier, i);
+        head[i] = at->second;
+        if (added) continue;
+        std::size_t& tail = last[at->second];
+        next[tail == kEnd ? at->second : tail] = i;
+        tail = i;
+    }
     std::set<std::array<const void*, 4>> told;
-    for (const DeclaredName& d : names) {
-        const auto& same = byName[d.identifier];
-        if (same.size() < 2) continue;
-        for (const DeclaredName* other : same) {
-            if (sameObject(d, *other)) continue;
-            if (told.insert({d.form, d.owner, other->form, other->owner}).second)
-                reportClash(ctx, d, *other);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const DeclaredName& d = names[i];
+        std::size_t other = head[i];
+        if (next[other] == kEnd) continue; // declared once
+        for (; other != kEnd; other = next[other]) {
+            const DeclaredName& o = names[other];
+            if (sameObject(d, o)) continue;
+            if (told.insert({d.form, d.owner, o.form, o.owner}).second) reportClash(ctx, d, o);
             break;
         }
     }

@@ -257,5 +257,21 @@ TEST_F(CControlsFormFile, SaveReplacesTheFileAtomically) {
     std::filesystem::remove_all(dir);
 }
 
+// Reading shows each control without its rows, but an image too big for the handheld is
+// still told about and cut back, height first, as the inspector would show it.
+TEST_F(CControlsFormFile, OversizedImageIsCutBackWhenRead) {
+    auto loaded = load("[FORM]\n[a]\nControl=Image\nName=I1\nWidth=60\nHeight=50\n"
+                       "[b]\nControl=Image\nName=I2\nWidth=40\nHeight=12\n");
+    ASSERT_TRUE(loaded->status.ok()) << loaded->status.message();
+    const Control* big = loaded->form.findByName("I1");
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->width(), 40);
+    EXPECT_EQ(big->height(), 40);
+    ASSERT_EQ(loaded->ui.messages.size(), 2u);
+    EXPECT_EQ(loaded->ui.messages[0].text, "The maximum height of a Image control is 40");
+    EXPECT_EQ(loaded->ui.messages[1].text, "The maximum width of a Image control is 40");
+    EXPECT_EQ(loaded->form.findByName("I2")->width(), 40);
+}
+
 } // namespace
 } // namespace ornadeck

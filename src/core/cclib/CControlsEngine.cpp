@@ -186,6 +186,13 @@ void CControlsEngine::beforeShow(Form& form, Control& control) {
     if (menu.test() == 0) openMenu(form, menu, false);
 }
 
+// Reading an image's sides cuts an oversized one back and says so; Height is listed first.
+void CControlsEngine::readChangingProperties(Form& form, Control& control) {
+    if (control.classId() != ClassId::CCBitmap) return;
+    (void)getProperty(form, &control, "Height");
+    (void)getProperty(form, &control, "Width");
+}
+
 std::span<const KindRecipe> CControlsEngine::recipes() const { return kRecipes; }
 
 // The bar is named after its form, so each form has at most one of that name.

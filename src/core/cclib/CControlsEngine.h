@@ -22,6 +22,7 @@ class CControlsEngine final : public Engine {
     const PropertyTable* propertiesOf(const Control& control) const override;
     bool hasEditableItems(const Control& control) const override;
     void beforeShow(Form& form, Control& control) override;
+    void readChangingProperties(Form& form, Control& control) override;
 
   private:
     bool createMenu(Form& form);

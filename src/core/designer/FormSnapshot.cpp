@@ -74,13 +74,24 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     (void)loadFormIni(IniFile::parse(snapshot.formText), sections, context);
     form.setWindowPosition(left, top);
 
+    // Controls come back in the order they were captured; the map is for a form read back in
+    // another order.
     std::unordered_map<std::string, const ControlState*> states;
-    for (const ControlState& s : snapshot.controls)
-        states.emplace(lowerAscii(s.name), &s);
+    std::size_t next = 0;
+    auto stateOf = [&](const Control& c) -> const ControlState* {
+        const auto& all = snapshot.controls;
+        if (states.empty() && next < all.size() && sameName(all[next].name, c.name()))
+            return &all[next++];
+        if (states.empty())
+            for (const ControlState& s : all)
+                states.emplace(lowerAscii(s.name), &s);
+        const auto it = states.find(lowerAscii(c.name()));
+        return it == states.end() ? nullptr : it->second;
+    };
     form.forEachControl([&](Control& c) {
-        auto it = states.find(lowerAscii(c.name()));
-        if (it == states.end()) return;
-        const ControlState& s = *it->second;
+        const ControlState* found = stateOf(c);
+        if (!found) return;
+        const ControlState& s = *found;
         c.setVisible(s.visible);
         c.setTag(s.tag);
         setMenuTest(c, s.menuTest);

@@ -69,10 +69,19 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
     return status;
 }
 
-std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
+void Engine::markShown(Form& form, Control* control) {
     if (control) beforeShow(form, *control);
     workspace_.selected = Selection{&form, control};
     ++workspace_.propertiesShown;
+}
+
+void Engine::showWithoutRows(Form& form, Control* control) {
+    markShown(form, control);
+    if (control) readChangingProperties(form, *control);
+}
+
+std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
+    markShown(form, control);
     const std::vector<std::string_view> names = propertyNames(control);
     std::vector<PropertyRow> rows;
     rows.reserve(names.size());

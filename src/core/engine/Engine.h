@@ -45,6 +45,9 @@ class Engine {
     Status setProperty(std::string_view name, std::string_view text);
     // Makes the object the selected one and returns its rows with their values.
     std::vector<PropertyRow> showProperties(Form& form, Control* control);
+    // Showing without the rows, as reading a file shows each control it makes: what showing
+    // does to the control happens, but no text is made for rows nobody looks at.
+    void showWithoutRows(Form& form, Control* control);
 
     void rebuildComponentList(Form& form) const;
     // Deletes a control (a dialog with its children); the form stands selected if it was.
@@ -62,6 +65,8 @@ class Engine {
     virtual std::string defaultName(Form& form, const Control& control);
 
   protected:
+    // The selection and the notice of a show, shared by both kinds of show.
+    void markShown(Form& form, Control* control);
     // The kinds the toolbar places, and the message when a default name clashes.
     virtual std::span<const KindRecipe> recipes() const = 0;
     virtual std::string_view nameClashMessage() const = 0;
@@ -73,6 +78,8 @@ class Engine {
     virtual bool hasEditableItems(const Control& control) const = 0;
     // A chance to prepare a control before the inspector shows it.
     virtual void beforeShow(Form&, Control&) {}
+    // Reads the properties whose reading changes the control, for a show without rows.
+    virtual void readChangingProperties(Form&, Control&) {}
     // Finishes a new control like every created one: listed, selected, shown.
     void finishCreated(Form& form, Control& control);
 

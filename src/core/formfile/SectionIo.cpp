@@ -31,7 +31,7 @@ Control* placeReadControl(SectionReadContext& context, std::unique_ptr<Control> 
     // A section with an empty Name would otherwise stop the load and lose every later control.
     if (name.empty()) name = context.engine.defaultName(form, *control);
     Control* placed = form.add(std::move(control), parent, std::move(name), status);
-    if (placed && show) context.engine.showProperties(form, placed);
+    if (placed && show) context.engine.showWithoutRows(form, placed);
     return placed;
 }
 

@@ -33,10 +33,10 @@ std::uint32_t NameIndex::hashFolded(std::string_view text) {
         h = (h ^ (word | kFold)) * kMix;
         h ^= h >> 32;
     }
-    const std::size_t rest = text.size() - i;
+    // Byte by byte: a memcpy of a length not known here is a call, and most names are short.
     std::uint64_t tail = 0;
-    std::memcpy(&tail, text.data() + i, rest);
-    tail |= kFold & ((std::uint64_t{1} << (8 * rest)) - 1);
+    for (std::size_t k = 0; i + k < text.size(); ++k)
+        tail |= std::uint64_t{static_cast<unsigned char>(text[i + k]) | 0x20u} << (8 * k);
     h = (h ^ tail) * kMix;
     return static_cast<std::uint32_t>(h >> 32);
 }

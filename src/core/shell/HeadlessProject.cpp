@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
+#include "model/IniReadAhead.h"
 #include "model/Workspace.h"
 #include "shell/FormLibraryCheck.h"
 #include "shell/LibraryKit.h"
@@ -41,9 +42,8 @@ void readForm(const std::filesystem::path& formPath, const IniFile& formIni, Wor
     out.forms.push_back(std::move(form));
 }
 
-Status loadFormIniOf(const std::filesystem::path& formPath, IniFile& formIni,
-                     HeadlessProject& out) {
-    Status s = formIni.load(formPath);
+// Notes why a form file could not be read; `s` is how reading it went.
+Status noteUnread(const std::filesystem::path& formPath, Status s, HeadlessProject& out) {
     if (!s) {
         std::error_code ec;
         const bool exists = std::filesystem::exists(formPath, ec);
@@ -70,12 +70,17 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
         out.ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
     workspace.library = out.library;
     FormLibraryCheck libraryCheck(out.library);
+    std::vector<std::filesystem::path> formPaths;
     for (const std::string& key : out.ini.keyNames("ActiveForms")) {
         std::filesystem::path formPath = out.ini.readString("ActiveForms", key, "");
         // A relative path is taken from the project's folder, so a project can travel.
         if (formPath.is_relative()) formPath = path.parent_path() / formPath;
+        formPaths.push_back(std::move(formPath));
+    }
+    IniReadAhead files(formPaths);
+    for (const std::filesystem::path& formPath : formPaths) {
         IniFile formIni;
-        if (loadFormIniOf(formPath, formIni, out))
+        if (noteUnread(formPath, files.next(formIni), out))
             readForm(formPath, formIni, workspace, kits.of(out.library), libraryCheck, out);
     }
     if (out.forms.empty()) return Status::fail(path.string() + ": the project has no forms");
@@ -85,9 +90,10 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
 Status loadHeadlessForms(const std::vector<std::filesystem::path>& paths, Workspace& workspace,
                          const LibraryKits& kits, HeadlessProject& out) {
     std::optional<FormLibraryCheck> libraryCheck;
+    IniReadAhead files(paths);
     for (const auto& formPath : paths) {
         IniFile formIni;
-        if (!loadFormIniOf(formPath, formIni, out)) continue;
+        if (!noteUnread(formPath, files.next(formIni), out)) continue;
         if (!libraryCheck) {
             out.library =
                 formIni.readInt("FORM", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;

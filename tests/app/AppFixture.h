@@ -39,7 +39,7 @@ class AppFixture : public testing::Test {
 
     void launch() {
         // Recovery files go to the test's own folder, never the user's.
-        qputenv("XDG_STATE_HOME", QByteArray::fromStdString((temp.path() / "state").string()));
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(stateHome.string()));
         core = std::make_unique<AppCore>(fontsDir(), temp.path() / "options.ini");
         core->ui.setScript(&ui);
         window = std::make_unique<MainWindow>(*core);
@@ -100,6 +100,7 @@ class AppFixture : public testing::Test {
     }
 
     ornadeck::test::TempDir temp;
+    std::filesystem::path stateHome = temp.path() / "state";
     ornadeck::test::FakeUi ui;
     std::unique_ptr<AppCore> core;
     std::unique_ptr<MainWindow> window;

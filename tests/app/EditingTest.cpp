@@ -168,30 +168,6 @@ TEST_F(EditingTest, ExportedPictureHasTheRenderedPixels) {
     EXPECT_FALSE(writeFormPicture(*core, activeForm(), "", 1, false));
 }
 
-// The program is dropped without its quit path, as a kill leaves it; the next start finds
-// the edit in the recovery file the running program's own timer wrote.
-TEST_F(EditingTest, AnEditSurvivesAKilledProgram) {
-    place("spbButton", {20, 30});
-    const auto folder = temp.path() / "state" / "ornadeck" / "recovery";
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return std::filesystem::exists(folder) && !std::filesystem::is_empty(folder); },
-        RecoveryKeeper::kIntervalMs * 3));
-    window.reset(); // no close event: nothing is cleaned up
-    core.reset();
-
-    ui.answers = {Answer::Yes}; // recover
-    launch();
-    ASSERT_NE(activeView(), nullptr);
-    EXPECT_EQ(activeForm().name(), "Form1");
-    ASSERT_NE(activeForm().findByName("Button1"), nullptr);
-    EXPECT_TRUE(frame()->isWindowModified());
-    EXPECT_TRUE(activeForm().filePath().empty()); // never saved: nothing to overwrite
-
-    // Quitting normally leaves nothing to recover.
-    shutDown();
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
-}
-
 } // namespace
 } // namespace ornadeck::app::test
 

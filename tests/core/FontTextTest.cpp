@@ -38,6 +38,7 @@ TEST(FontText, ReadingIsTolerantFieldByField) {
         {"A,0x0C,ub", "A", 12, true, false, true, false, 0, kWindowText, 2},
         {"\tB\v,11", "B", 11, false, false, false, false, 0, kWindowText, 2},
         {"C,,,,16711680", "C", 10, false, false, false, false, 0, 0xFF0000, 2},
+        {"D,8,,1,clRed,3,9,B", "D", 8, false, false, false, false, 1, 0x0000FF, 3}, // extra fields
     };
     for (const Case& c : cases) {
         Font f;

@@ -120,6 +120,9 @@ TEST(IniFileTest, WrittenTextCannotInjectLines) {
         EXPECT_EQ(doc->readString("S", "k=ey", ""), "v");
         EXPECT_EQ(doc->readString("S", "[Fake", ""), "Section]");
         EXPECT_TRUE(doc->hasKey("Sec]tion\n", "k"));
+        EXPECT_EQ(doc->readString(" s\t", " K_EY ", ""), "v"); // cleaned, then found
+        EXPECT_EQ(doc->readInt("S", "Missing", 7), 7);
+        EXPECT_FALSE(doc->hasKey("S", "k=ey2"));
     }
 }
 

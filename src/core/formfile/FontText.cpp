@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdio>
 #include <utility>
-#include <vector>
 
 namespace ornadeck {
 
@@ -75,14 +74,21 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-std::vector<std::string_view> splitFields(std::string_view text) {
-    std::vector<std::string_view> fields;
-    for (;;) {
+// The six fields a font text has; anything after the sixth is ignored.
+struct FontFields {
+    std::array<std::string_view, 6> at;
+    std::size_t size = 0;
+};
+
+FontFields splitFields(std::string_view text) {
+    FontFields fields;
+    while (fields.size < fields.at.size()) {
         const auto comma = text.find(',');
-        fields.push_back(trim(text.substr(0, comma)));
-        if (comma == std::string_view::npos) return fields;
+        fields.at[fields.size++] = trim(text.substr(0, comma));
+        if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
+    return fields;
 }
 
 bool hasLetter(std::string_view field, char upper) {
@@ -130,23 +136,23 @@ std::string fontToText(const Font& font) {
 
 void applyFontText(Font& font, std::string_view text) {
     if (text.empty()) return;
-    const auto fields = splitFields(text);
+    const FontFields fields = splitFields(text);
     auto number = [&](std::size_t i, auto apply) {
-        if (i < fields.size())
-            if (auto v = parseIniInt(fields[i])) apply(*v);
+        if (i < fields.size)
+            if (auto v = parseIniInt(fields.at[i])) apply(*v);
     };
-    font.face = std::string(fields[0]);
+    font.face = fields.at[0];
     number(1, [&](int v) { font.size = v; });
-    if (fields.size() > 2) {
-        font.bold = hasLetter(fields[2], 'B');
-        font.italic = hasLetter(fields[2], 'I');
-        font.underline = hasLetter(fields[2], 'U');
-        font.strikeOut = hasLetter(fields[2], 'S');
+    if (fields.size > 2) {
+        font.bold = hasLetter(fields.at[2], 'B');
+        font.italic = hasLetter(fields.at[2], 'I');
+        font.underline = hasLetter(fields.at[2], 'U');
+        font.strikeOut = hasLetter(fields.at[2], 'S');
     }
     number(3, [&](int v) {
         if (v >= 0 && v <= 2) font.pitch = static_cast<FontPitch>(v);
     });
-    if (fields.size() > 4) colorFromText(fields[4], font.color);
+    if (fields.size > 4) colorFromText(fields.at[4], font.color);
     number(5, [&](int v) { font.charset = v; });
 }
 

@@ -21,13 +21,13 @@ std::optional<std::vector<std::string>> readItemList(const IniFile::SectionKeys&
     const int count = section.readInt("Count", 0);
     // Walk the keys the section has rather than 0..Count, so a hostile Count costs nothing.
     std::vector<std::pair<int, std::string>> found;
-    for (const std::string& key : section.keyNames()) {
-        if (key.size() < 5 || !sameName(std::string_view(key).substr(0, 4), "Item")) continue;
-        const std::string_view digits = std::string_view(key).substr(4);
+    for (const auto& [key, value] : section.entries()) {
+        if (key.size() < 5 || !sameName(key.substr(0, 4), "Item")) continue;
+        const std::string_view digits = key.substr(4);
         if (digits.front() == '-' || digits.front() == '+') continue;
         const auto index = parseStrictInt(digits);
         if (index && *index < count && std::to_string(*index) == digits)
-            found.emplace_back(*index, section.readString(key, ""));
+            found.emplace_back(*index, std::string(value));
     }
     std::sort(found.begin(), found.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

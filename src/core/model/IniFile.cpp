@@ -177,11 +177,15 @@ std::string IniFile::toText() const {
     return out;
 }
 
+// As with keys, a section name found as it is given needs no cleaning.
 IniFile::Section* IniFile::findSection(std::string_view section) {
-    std::string storage;
-    const auto at = sectionIndex_.find(sectionAsStored(section, storage), [this](std::size_t i) {
-        return std::string_view(sections_[i].name);
-    });
+    auto nameAt = [this](std::size_t i) { return std::string_view(sections_[i].name); };
+    auto at = sectionIndex_.find(section, nameAt);
+    if (!at) {
+        std::string storage;
+        const std::string_view stored = sectionAsStored(section, storage);
+        if (stored.data() != section.data()) at = sectionIndex_.find(stored, nameAt);
+    }
     return at ? &sections_[*at] : nullptr;
 }
 
@@ -198,22 +202,28 @@ IniFile::Section& IniFile::sectionFor(std::string_view name) {
     return sections_.back();
 }
 
-std::string IniFile::SectionKeys::readString(std::string_view key, std::string_view def) const {
+// Stored keys are clean, so a key found as it is given needs no cleaning: only a miss is
+// cleaned and, when that changes it, looked up again.
+const IniFile::Entry* IniFile::Section::findGiven(std::string_view key) const {
+    if (const Entry* entry = find(key)) return entry;
     std::string storage;
-    const Entry* entry = section_ ? section_->find(keyAsStored(key, storage)) : nullptr;
+    const std::string_view stored = keyAsStored(key, storage);
+    return stored.data() == key.data() ? nullptr : find(stored);
+}
+
+std::string IniFile::SectionKeys::readString(std::string_view key, std::string_view def) const {
+    const Entry* entry = section_ ? section_->findGiven(key) : nullptr;
     return std::string(entry == nullptr ? def : std::string_view(entry->value));
 }
 
 int IniFile::SectionKeys::readInt(std::string_view key, int def) const {
-    std::string storage;
-    const Entry* entry = section_ ? section_->find(keyAsStored(key, storage)) : nullptr;
+    const Entry* entry = section_ ? section_->findGiven(key) : nullptr;
     if (entry == nullptr) return def;
     return parseIniInt(entry->value).value_or(def);
 }
 
 bool IniFile::SectionKeys::hasKey(std::string_view key) const {
-    std::string storage;
-    return section_ && section_->find(keyAsStored(key, storage)) != nullptr;
+    return section_ && section_->findGiven(key) != nullptr;
 }
 
 std::vector<std::string> IniFile::SectionKeys::keyNames() const {
@@ -224,6 +234,16 @@ std::vector<std::string> IniFile::SectionKeys::keyNames() const {
             names.push_back(entry.key);
     }
     return names;
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> IniFile::SectionKeys::entries() const {
+    std::vector<std::pair<std::string_view, std::string_view>> all;
+    if (section_) {
+        all.reserve(section_->entries.size());
+        for (const Entry& entry : section_->entries)
+            all.emplace_back(entry.key, entry.value);
+    }
+    return all;
 }
 
 IniFile::SectionKeys IniFile::keysOf(std::string_view section) const {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ornadeck {
@@ -45,6 +46,8 @@ class IniFile {
         int readInt(std::string_view key, int def) const;
         bool hasKey(std::string_view key) const;
         std::vector<std::string> keyNames() const;
+        // Every key with its value, in file order, without a copy of either.
+        std::vector<std::pair<std::string_view, std::string_view>> entries() const;
 
       private:
         friend class IniFile;
@@ -79,6 +82,8 @@ class IniFile {
 
         Entry* find(std::string_view cleanKey);
         const Entry* find(std::string_view cleanKey) const;
+        // A key as a caller gives it, clean or not.
+        const Entry* findGiven(std::string_view key) const;
         // The entry of this (already cleaned) key, appended with an empty value if missing.
         Entry& entryFor(std::string_view cleanKey, bool& added);
         void reindex();

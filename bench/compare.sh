@@ -49,7 +49,9 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 echo "== 1. start to a shown main window, under Xvfb $display (median of $runs runs each)"
 if ! DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
-    Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+    # -noreset: the server would otherwise reset when the probe below disconnects, and
+    # refuse the first program started meanwhile.
+    Xvfb "$display" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
@@ -116,14 +118,21 @@ echo "== 3. generate vs uic (median of $runs runs each)"
 out=$work/out
 [ -d /dev/shm ] && out=$(mktemp -d /dev/shm/ornadeck-compare.XXXXXX) && trap 'cleanup; rm -rf "$out"' EXIT
 mkdir -p "$out"
-hyperfine -N -w 3 -r "$runs" --export-csv "$work/gen.csv" \
-    "$build/src/cli/ornadeck-cli generate $work/big/Big.ozp --out $out" \
-    "$uic $work/plain.ui -o $out/plain.h" \
-    "$uic $work/full.ui -o $out/full.h" >/dev/null 2>&1
-mapfile -t medians < <(tail -n +2 "$work/gen.csv" | cut -d, -f4)
-gen=$(awk -v s="${medians[0]}" 'BEGIN { print s * 1000 }')
-plain=$(awk -v s="${medians[1]}" 'BEGIN { print s * 1000 }')
-full=$(awk -v s="${medians[2]}" 'BEGIN { print s * 1000 }')
+# Rounds of one run each, the two tools side by side, so that a machine slowing down or
+# speeding up over the minutes of the measurement weighs on both alike.
+: >"$work/gen.txt"
+for round in $(seq 0 "$runs"); do
+    hyperfine -N -r 1 --export-csv "$work/round.csv" \
+        "$build/src/cli/ornadeck-cli generate $work/big/Big.ozp --out $out" \
+        "$uic $work/plain.ui -o $out/plain.h" >/dev/null 2>&1
+    # Round 0 warms the caches and is not counted.
+    [ "$round" -gt 0 ] && tail -n +2 "$work/round.csv" | cut -d, -f2 | paste -sd' ' >>"$work/gen.txt"
+done
+hyperfine -N -w 1 -r 3 --export-csv "$work/full.csv" "$uic $work/full.ui -o $out/full.h" \
+    >/dev/null 2>&1
+gen=$(cut -d' ' -f1 "$work/gen.txt" | median | awk '{ print $1 * 1000 }')
+plain=$(cut -d' ' -f2 "$work/gen.txt" | median | awk '{ print $1 * 1000 }')
+full=$(tail -n +2 "$work/full.csv" | cut -d, -f4 | awk '{ print $1 * 1000 }')
 printf "ornadeck-cli generate          %7.1f ms\n" "$gen"
 printf "uic, 5,000 widgets             %7.1f ms   ratio %s (target <= 0.3)\n" "$plain" "$(ratio "$gen" "$plain")"
 printf "uic, with fonts and items      %7.1f ms   ratio %s (uic grows as the square here)\n" \

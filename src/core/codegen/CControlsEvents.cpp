@@ -20,7 +20,7 @@ std::string formToShow(const Control& c) {
 void writeHandlers(Lines& out, const CControlsScope& s) {
     for (const auto& child : s.container().children()) {
         if (!getsHandler(*child)) continue;
-        out.push_back("On" + child->name() + "(){");
+        out.push_back(concat({"On", child->name(), "(){"}));
         if (std::string target = formToShow(*child); !target.empty())
             out.push_back("  " + target + "();");
         out.push_back("}");
@@ -49,9 +49,9 @@ void writeLoop(Lines& out, const CControlsScope& s, const Control* bar) {
     out.push_back("  while(1){");
     out.push_back("    e=event(1);");
     bool first = true;
-    auto dispatch = [&](const std::string& name, const std::string& handlerArgs) {
-        out.push_back(std::string(first ? "    if" : "    else if") + " (Cevent(" + name +
-                      ",e)) On" + name + "(" + handlerArgs + ");");
+    auto dispatch = [&](std::string_view name, std::string_view handlerArgs) {
+        out.push_back(concat({first ? "    if" : "    else if", " (Cevent(", name, ",e)) On", name,
+                              "(", handlerArgs, ");"}));
         first = false;
     };
     for (const auto& child : s.container().children())

@@ -18,7 +18,7 @@ void writeHandleLine(Lines& out, const CControlsScope& s) {
     std::string names;
     if (!s.isForm()) names = "h" + s.name() + ", ";
     for (const auto& child : s.container().children())
-        if (bearsHandle(*child)) names += child->name() + ", ";
+        if (bearsHandle(*child)) names.append(child->name()).append(", ");
     if (s.isForm())
         for (const auto& child : s.form->windowChildren())
             if (isMenuBar(*child) || isMenu(*child)) names += child->name() + ", ";
@@ -88,7 +88,7 @@ void writeDraw(Lines& out, const CControlsScope& s) {
         if (isPlainPicture(*child))
             out.push_back(bitmapLine(*child, s.offsetX(), s.offsetY()));
         else if (bearsHandle(*child))
-            out.push_back("  Cdraw(" + child->name() + ");");
+            out.push_back(concat({"  Cdraw(", child->name(), ");"}));
     }
     out.push_back("}");
     out.push_back("");

@@ -28,21 +28,21 @@ std::string args(std::initializer_list<int> values) {
 }
 
 std::string call(const std::string& name, std::string_view fn, const std::string& argText) {
-    return "  " + name + "=" + std::string(fn) + "(" + argText + ");";
+    return concat({"  ", name, "=", fn, "(", argText, ");"});
 }
 
 std::string setContent(const Control& c, std::string_view text) {
-    return "  Csetcontent(" + c.name() + "," + ornadeck::quoted(text) + ");";
+    return concat({"  Csetcontent(", c.name(), ",", ornadeck::quoted(text), ");"});
 }
 
 std::string setState(const Control& c, int state) {
-    return "  Csetstate(" + c.name() + "," + std::to_string(state) + ");";
+    return concat({"  Csetstate(", c.name(), ",", std::to_string(state), ");"});
 }
 
 void appendItems(Lines& out, const ItemsControl& c) {
-    out.push_back("  Csetcursel(" + c.name() + "," + std::to_string(c.selectedItem()) + ");");
+    out.push_back(concat({"  Csetcursel(", c.name(), ",", std::to_string(c.selectedItem()), ");"}));
     for (const std::string& item : c.items())
-        out.push_back("  Cadditem(" + c.name() + "," + ornadeck::quoted(item) + ");");
+        out.push_back(concat({"  Cadditem(", c.name(), ",", ornadeck::quoted(item), ");"}));
 }
 
 std::string textLine(const TextLineControl& c, int x, int y, std::string_view fn, bool aligned) {

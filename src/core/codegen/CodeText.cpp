@@ -7,6 +7,17 @@
 
 namespace ornadeck {
 
+std::string concat(std::initializer_list<std::string_view> parts) {
+    std::size_t size = 0;
+    for (std::string_view part : parts)
+        size += part.size();
+    std::string out;
+    out.reserve(size);
+    for (std::string_view part : parts)
+        out += part;
+    return out;
+}
+
 std::string quoted(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace ornadeck {
+
+// The parts one after the other, in one allocation: generated lines are built this way by
+// the thousand.
+std::string concat(std::initializer_list<std::string_view> parts);
 
 // Text between double quotes for a PocketC string literal. A double quote inside is written
 // as \" so that it cannot end the literal early; every other character stays as typed.

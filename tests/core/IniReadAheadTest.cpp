@@ -11,7 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Files come back in the order given, each as IniFile::load reads it, missing ones with the
-// same message; a caller that stops early does not wait for the rest.
+// same message; files given back are freed there; a caller that stops early does not wait
+// for the rest.
 TEST(IniReadAheadTest, GivesEachFileAsLoadReadsItInOrder) {
     test::TempDir temp;
     std::vector<fs::path> paths;
@@ -30,6 +31,7 @@ TEST(IniReadAheadTest, GivesEachFileAsLoadReadsItInOrder) {
             EXPECT_EQ(got.ok(), expected.ok()) << path;
             EXPECT_EQ(got.message(), expected.message()) << path;
             EXPECT_EQ(ahead.toText(), direct.toText()) << path;
+            files.giveBack(std::move(ahead)); // freed on the reading thread
         }
     }
     for (std::size_t taken : {0u, 1u}) {

@@ -55,7 +55,7 @@ std::vector<Control*> Form::menus() const {
 bool Form::isNameTaken(std::string_view name, const Control* except) const {
     for (auto fixed : kFixedNames)
         if (sameName(fixed, name)) return true;
-    if (!names_.contains(lowerAscii(name))) return false;
+    if (!names_.contains(name)) return false;
     return !except || !sameName(except->name(), name);
 }
 
@@ -72,8 +72,8 @@ Status Form::checkName(std::string_view name, const Control* self) const {
 Status Form::rename(Control& control, std::string name) {
     Status s = checkName(name, &control);
     if (s) {
-        names_.erase(lowerAscii(control.name_));
-        names_.insert(lowerAscii(name));
+        forgetName(control.name_);
+        names_.insert(name);
         control.name_ = std::move(name);
     }
     return s;
@@ -102,7 +102,7 @@ Control* Form::add(std::unique_ptr<Control> control, Control* parent, std::strin
     // Dialogs hold no dialogs, and only the surface and dialogs hold controls.
     if (parent && (control->isDialog() || (!parent->isDialog() && parent != surface_.get())))
         parent = surface_.get();
-    names_.insert(lowerAscii(name));
+    names_.insert(name);
     control->name_ = std::move(name);
     control->owner_ = this;
     control->parent_ = parent;
@@ -140,10 +140,14 @@ void Form::destroy(Control* control) {
     if (currentDialog_ && gone(currentDialog_)) currentDialog_ = nullptr;
     std::erase_if(components_,
                   [&](const ComponentEntry& e) { return e.control && gone(e.control); });
-    names_.erase(lowerAscii(control->name()));
+    forgetName(control->name());
     for (const auto& child : control->children())
-        names_.erase(lowerAscii(child->name()));
+        forgetName(child->name());
     detach(*control); // the returned owner frees it and its children here
+}
+
+void Form::forgetName(std::string_view name) {
+    if (auto at = names_.find(name); at != names_.end()) names_.erase(at);
 }
 
 void Form::destroyAll() {

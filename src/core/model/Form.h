@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Control.h"
+#include "model/Names.h"
 #include "model/Status.h"
 #include "model/TCCForm.h"
 
@@ -138,8 +139,9 @@ class Form {
     bool resizeNotifications_ = true;
     std::function<void(Control&)> resizeHandler_;
     std::vector<ComponentEntry> components_;
-    // Lower-cased names of every control, so a name check costs the same on any form size.
-    std::unordered_set<std::string> names_;
+    // The name of every control, so a name check costs the same on any form size.
+    std::unordered_set<std::string, NameHash, SameName> names_;
+    void forgetName(std::string_view name);
 };
 
 } // namespace ornadeck

@@ -27,11 +27,16 @@ IniReadAhead::~IniReadAhead() {
 
 void IniReadAhead::readAll() {
     for (std::size_t i = 0; i < paths_.size(); ++i) {
-        bool stopped = false;
-        {
+        bool stopped = false, due = false;
+        while (!due) {
+            std::vector<IniFile> spent; // freed outside the lock
             std::unique_lock lock(mutex_);
-            taken_changed_.wait(lock, [&] { return stop_ || i < taken_ + kAhead; });
+            taken_changed_.wait(lock,
+                                [&] { return stop_ || i < taken_ + kAhead || !spent_.empty(); });
+            spent.swap(spent_);
             stopped = stop_;
+            due = stopped || i < taken_ + kAhead;
+            lock.unlock();
         }
         try {
             Read read;
@@ -41,6 +46,15 @@ void IniReadAhead::readAll() {
             promises_[i].set_exception(std::current_exception());
         }
     }
+}
+
+void IniReadAhead::giveBack(IniFile&& used) {
+    if (!worker_.joinable()) return; // freed by the caller as it goes
+    {
+        const std::lock_guard lock(mutex_);
+        spent_.push_back(std::move(used));
+    }
+    taken_changed_.notify_one();
 }
 
 Status IniReadAhead::next(IniFile& into) {

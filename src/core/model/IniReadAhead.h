@@ -24,6 +24,8 @@ class IniReadAhead {
 
     // The next file's contents and how reading it went, once it is read.
     Status next(IniFile& into);
+    // Takes a file back from the caller, to be freed on the reading thread.
+    void giveBack(IniFile&& used);
 
   private:
     struct Read {
@@ -40,8 +42,9 @@ class IniReadAhead {
     std::mutex mutex_;
     std::condition_variable taken_changed_;
     std::size_t taken_ = 0;
-    bool stop_ = false;  // the caller went away: read no more
-    std::thread worker_; // not started when the system has no thread to give
+    std::vector<IniFile> spent_; // given back, not yet freed
+    bool stop_ = false;          // the caller went away: read no more
+    std::thread worker_;         // not started when the system has no thread to give
 };
 
 } // namespace ornadeck

@@ -1,5 +1,7 @@
 #include "model/Names.h"
 
+#include "model/NameIndex.h"
+
 namespace ornadeck {
 
 namespace {
@@ -15,6 +17,10 @@ bool sameName(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (lower(a[i]) != lower(b[i])) return false;
     return true;
+}
+
+std::size_t NameHash::operator()(std::string_view name) const {
+    return NameIndex::hashFolded(name);
 }
 
 std::string lowerAscii(std::string_view text) {

@@ -82,6 +82,7 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
         IniFile formIni;
         if (noteUnread(formPath, files.next(formIni), out))
             readForm(formPath, formIni, workspace, kits.of(out.library), libraryCheck, out);
+        files.giveBack(std::move(formIni));
     }
     if (out.forms.empty()) return Status::fail(path.string() + ": the project has no forms");
     return {};

@@ -107,7 +107,7 @@ IniFile::Entry& IniFile::Section::entryFor(std::string_view cleanKey, bool& adde
         entries.reserve(16);
         keyIndex.reserve(16);
     }
-    entries.push_back({std::string(cleanKey), {}});
+    entries.emplace_back().key = cleanKey; // in place: a pushed temporary would be copied
     keyIndex.appendHashed(hash);
     return entries.back();
 }
@@ -197,7 +197,7 @@ IniFile::Section& IniFile::sectionFor(std::string_view name) {
     const auto at = sectionIndex_.find(
         name, [this](std::size_t i) { return std::string_view(sections_[i].name); });
     if (at) return sections_[*at];
-    sections_.push_back({std::string(name), {}, {}});
+    sections_.emplace_back().name = name;
     sectionIndex_.append(name);
     return sections_.back();
 }

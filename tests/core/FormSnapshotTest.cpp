@@ -1,5 +1,7 @@
 #include "designer/FormSnapshot.h"
 
+#include "cclib/TCCMenu.h"
+#include "cclib/TCCMenuBar.h"
 #include "engine/Engine.h"
 #include "formfile/FormSections.h"
 #include "model/Control.h"
@@ -55,6 +57,29 @@ TEST(FormSnapshotTest, ControlStatesFindTheirControlsInAnyOrder) {
             EXPECT_EQ(c->visible(), state.visible) << order << " " << state.name;
         }
     }
+}
+
+// Reading closes the menu bar and every menu; undo must bring back the ones that were open.
+TEST(FormSnapshotTest, OpenMenusAndTheirBarStayOpenAcrossARestore) {
+    Workspace workspace;
+    SilentUi ui;
+    LibraryKits kits(workspace, ui);
+    Form form("Main");
+    Engine& engine = *kits.current().engine;
+    workspace.tool = "Menu";
+    ASSERT_TRUE(engine.createControl(form, 0, 0, &form.surface()));
+    const auto* bar = static_cast<const TCCMenuBar*>(form.menuBar());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->test(), 1);
+    const FormSections& sections = *kits.current().sections;
+    const FormSnapshot snapshot = captureForm(form, workspace, sections);
+    SectionReadContext context{form, workspace, engine};
+    restoreForm(snapshot, sections, context);
+    bar = static_cast<const TCCMenuBar*>(form.menuBar());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->test(), 1);
+    ASSERT_EQ(form.menus().size(), 1u);
+    EXPECT_EQ(static_cast<const TCCMenu*>(form.menus()[0])->test(), 1);
 }
 
 } // namespace

@@ -27,6 +27,10 @@ TEST(TextEncodingTest, Utf8Validation) {
     for (const auto& [bytes, valid] : cases) {
         EXPECT_EQ(isValidUtf8(bytes), valid) << testing::PrintToString(std::string(bytes));
     }
+    // Cut short by the view's end, with the rest of the sequence in memory right after it.
+    const std::string whole = "a\xE2\x82\xAC";
+    for (std::size_t cut = 2; cut < whole.size(); ++cut)
+        EXPECT_FALSE(isValidUtf8(std::string_view(whole).substr(0, cut))) << cut;
 }
 
 TEST(TextEncodingTest, Windows1252Bytes) {

@@ -84,6 +84,27 @@ TEST(IniFileTest, WritingKeepsPositionsAndSpelling) {
                             "[c]\r\nKey=new\r\n\r\n");
 }
 
+// A run of writes keeps to its section while the document changes around it: sections
+// added after it (the list grows), one erased before it (it moves), its own erased (made
+// again at the end).
+TEST(IniFileTest, SectionWritesFollowTheirSectionThroughChanges) {
+    IniFile ini = IniFile::parse("[A]\na=1\n[B]\nb=1\n");
+    IniFile::SectionWrites b(ini, " b ");
+    for (int i = 0; i < 40; ++i)
+        ini.writeInt("S" + std::to_string(i), "k", i);
+    b.writeInt("two", 2);
+    ini.eraseSection("A");
+    b.writeString("three", "3\r\n");
+    EXPECT_EQ(ini.keyNames("B"), (Names{"b", "two", "three"}));
+    EXPECT_EQ(ini.readString("B", "three", ""), "3  ");
+    EXPECT_EQ(ini.readInt("S39", "k", 0), 39);
+    ini.eraseSection("B");
+    b.writeString("again", "x");
+    EXPECT_EQ(ini.sectionNames().back(), "b");
+    EXPECT_EQ(ini.keyNames("B"), (Names{"again"}));
+    EXPECT_FALSE(ini.hasSection("A"));
+}
+
 TEST(IniFileTest, EraseSectionAndDeleteKey) {
     IniFile ini = IniFile::parse("[A]\na=1\n[B]\nb=1\nc=2\nd=3\n[C]\ne=1\n");
     ini.eraseSection("b");

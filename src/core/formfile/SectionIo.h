@@ -18,21 +18,20 @@ class ItemsControl;
 // Writes the keys of one control section in the order they are called.
 class SectionWriter {
   public:
-    SectionWriter(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    SectionWriter(IniFile& ini, std::string_view section) : writes_(ini, section) {}
     SectionWriter& text(std::string_view key, std::string_view value) {
-        ini_.writeString(section_, key, value);
+        writes_.writeString(key, value);
         return *this;
     }
     SectionWriter& number(std::string_view key, int value) {
-        ini_.writeInt(section_, key, value);
+        writes_.writeInt(key, value);
         return *this;
     }
     SectionWriter& font(const Control& c) { return text("Font", fontToText(c.font())); }
     SectionWriter& parent(const Control& c);
 
   private:
-    IniFile& ini_;
-    std::string section_;
+    IniFile::SectionWrites writes_;
 };
 
 // Reads the keys of one control section, each with its default.

@@ -4,6 +4,8 @@
 #include "model/IntText.h"
 #include "model/TextEncoding.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace ornadeck {
@@ -277,16 +279,43 @@ std::vector<std::string> IniFile::keyNames(std::string_view section) const {
     return keysOf(section).keyNames();
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string sectionStorage, keyStorage;
+IniFile::SectionWrites::SectionWrites(IniFile& ini, std::string_view section) : ini_(&ini) {
+    std::string storage;
+    name_ = sectionAsStored(section, storage);
+    Section& found = ini.sectionFor(name_);
+    index_ = static_cast<std::size_t>(&found - ini.sections_.data());
+}
+
+IniFile::Section& IniFile::SectionWrites::section() {
+    auto& sections = ini_->sections_;
+    if (index_ >= sections.size() || !NameIndex::sameFolded(sections[index_].name, name_))
+        index_ = static_cast<std::size_t>(&ini_->sectionFor(name_) - sections.data());
+    return sections[index_];
+}
+
+void IniFile::SectionWrites::writeString(std::string_view key, std::string_view value) {
+    std::string keyStorage;
     bool added = false;
-    sectionFor(sectionAsStored(section, sectionStorage))
-        .entryFor(keyAsStored(key, keyStorage), added)
-        .value = withoutLineBreaks(value);
+    std::string& stored = section().entryFor(keyAsStored(key, keyStorage), added).value;
+    // Nearly every value is one line already, and is then copied once.
+    if (std::none_of(value.begin(), value.end(), isLineBreak))
+        stored.assign(value);
+    else
+        stored = withoutLineBreaks(value);
+}
+
+void IniFile::SectionWrites::writeInt(std::string_view key, int value) {
+    char digits[16];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    writeString(key, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    SectionWrites(*this, section).writeString(key, value);
 }
 
 void IniFile::writeInt(std::string_view section, std::string_view key, int value) {
-    writeString(section, key, std::to_string(value));
+    SectionWrites(*this, section).writeInt(key, value);
 }
 
 void IniFile::eraseSection(std::string_view section) {

@@ -56,6 +56,21 @@ class IniFile {
     };
     SectionKeys keysOf(std::string_view section) const;
 
+    // One section's keys for a run of writes: the section is found, or made, once. Other
+    // writes may come in between; a section that moved is found again.
+    class SectionWrites {
+      public:
+        SectionWrites(IniFile& ini, std::string_view section);
+        void writeString(std::string_view key, std::string_view value);
+        void writeInt(std::string_view key, int value);
+
+      private:
+        Section& section();
+        IniFile* ini_;
+        std::string name_; // as stored
+        std::size_t index_;
+    };
+
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view def) const;
     // Decimal or 0x-hex; `def` when missing or not a number.

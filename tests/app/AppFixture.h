@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
+#include "engine/Engine.h"
 #include "model/Form.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
@@ -66,6 +67,15 @@ class AppFixture : public testing::Test {
         ASSERT_NE(a, nullptr) << id;
         a->trigger();
     }
+    // A new project of the library, as its dialog makes one; its first form's view is active.
+    void newProject(Library library) {
+        ui.library = library;
+        trigger("mnuNewProject");
+    }
+    // A property as the inspector reads it (Palm coordinates where the kind has them).
+    std::string palm(Control* c, const char* name) {
+        return core->kits.current().engine->getProperty(activeForm(), c, name);
+    }
     QToolButton* toolButton(const QString& id) {
         return qobject_cast<QToolButton*>(
             window->kindToolBar().widgetForAction(window->kindToolBar().action(id)));
@@ -104,6 +114,15 @@ class AppFixture : public testing::Test {
     ornadeck::test::FakeUi ui;
     std::unique_ptr<AppCore> core;
     std::unique_ptr<MainWindow> window;
+};
+
+// Tests that start in the first form of a new PToolboxLib project.
+class NewProjectTest : public AppFixture {
+  protected:
+    void SetUp() override {
+        newProject(Library::PToolboxLib);
+        ASSERT_NE(activeView(), nullptr);
+    }
 };
 
 } // namespace ornadeck::app::test

@@ -10,18 +10,7 @@
 namespace ornadeck::app::test {
 namespace {
 
-class DesignerViewTest : public AppFixture {
-  protected:
-    void SetUp() override {
-        ui.library = Library::PToolboxLib;
-        trigger("mnuNewProject");
-        ASSERT_NE(activeView(), nullptr);
-    }
-    // A property as the inspector reads it (Palm coordinates where the kind has them).
-    std::string palm(Control* c, const char* name) {
-        return core->kits.current().engine->getProperty(activeForm(), c, name);
-    }
-};
+using DesignerViewTest = NewProjectTest;
 
 TEST(ViewMapping, EveryPalmPixelIsAWholeBlockOfDevicePixels) {
     struct Case {

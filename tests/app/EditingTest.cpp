@@ -15,13 +15,8 @@
 namespace ornadeck::app::test {
 namespace {
 
-class EditingTest : public AppFixture {
+class EditingTest : public NewProjectTest {
   protected:
-    void SetUp() override {
-        ui.library = Library::PToolboxLib;
-        trigger("mnuNewProject");
-        ASSERT_NE(activeView(), nullptr);
-    }
     QMdiSubWindow* frame() { return qobject_cast<QMdiSubWindow*>(activeView()->parentWidget()); }
     void key(int k, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(activeView(), static_cast<Qt::Key>(k), mods);
@@ -139,8 +134,7 @@ TEST_F(EditingTest, EachFormFileKeepsItsZoomForTheNextRun) {
     trigger("mnuZoomIn");
     ASSERT_EQ(activeView()->zoom(), 3);
     restart();
-    ui.library = Library::PToolboxLib;
-    trigger("mnuNewProject");
+    newProject(Library::PToolboxLib);
     EXPECT_EQ(activeView()->zoom(), 2); // a new form: the usual factor
     ui.files = {path};
     trigger("mnuFileOpenForm");
@@ -176,8 +170,7 @@ namespace {
 
 // Typing in one inspector cell is one undo step, and Undo brings the old value back.
 TEST_F(AppFixture, InspectorTypingIsOneUndoStep) {
-    ui.library = Library::PToolboxLib;
-    trigger("mnuNewProject");
+    newProject(Library::PToolboxLib);
     Control* button = place("spbButton", {20, 20});
     ASSERT_NE(button, nullptr);
     window->refresh();
@@ -195,7 +188,7 @@ TEST_F(AppFixture, InspectorTypingIsOneUndoStep) {
     // Undo rebuilds the form's controls: find the button again by its name.
     Control* restored = activeForm().findByName(name);
     ASSERT_NE(restored, nullptr);
-    EXPECT_EQ(core->kits.current().engine->getProperty(activeForm(), restored, "Text"), before);
+    EXPECT_EQ(palm(restored, "Text"), before);
     EXPECT_FALSE(activeView()->designer().history().canUndo() &&
                  activeView()->designer().history().undoLabel().find("Text") != std::string::npos);
 }

@@ -37,15 +37,11 @@ void whenModal(std::function<void(QWidget&)> act) {
 class InspectorDockTest : public AppFixture {
   protected:
     void newProject(Library library) {
-        ui.library = library;
-        trigger("mnuNewProject");
+        AppFixture::newProject(library);
         ASSERT_NE(activeView(), nullptr);
     }
     InspectorDock& inspector() { return window->docks().inspector(); }
     ZoomDock& zoom() { return window->docks().zoom(); }
-    std::string palm(Control* c, const char* name) {
-        return core->kits.current().engine->getProperty(activeForm(), c, name);
-    }
     QString cell(const QString& name) {
         QTableWidget& grid = inspector().grid();
         for (int i = 0; i < grid.rowCount(); ++i)

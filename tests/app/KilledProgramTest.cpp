@@ -32,8 +32,7 @@ class EditingProgram : public AppFixture {
 
     // The placed button's left, or nothing when the edit could not be made.
     std::optional<int> edit() {
-        ui.library = Library::PToolboxLib;
-        window->command("mnuNewProject")->trigger();
+        newProject(Library::PToolboxLib);
         const Control* button = activeView() ? place("spbButton", {20, 30}) : nullptr;
         if (!button) return std::nullopt;
         const int left = button->left();

@@ -96,8 +96,7 @@ TEST_F(MainWindowTest, OpeningAProjectOfTheOtherLibrarySwitchesTheToolbar) {
 }
 
 TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheProgramAndProjectAsTheyWere) {
-    ui.library = Library::PToolboxLib;
-    trigger("mnuNewProject");
+    newProject(Library::PToolboxLib);
     ASSERT_EQ(window->windowTitle(), "Ornadeck 1.0 - Project1");
     ui.answers = {Answer::Cancel};
     trigger("mnuExit");
@@ -110,8 +109,7 @@ TEST_F(MainWindowTest, ExitAnsweredCancelKeepsTheProgramAndProjectAsTheyWere) {
 }
 
 TEST_F(MainWindowTest, QuittingKeepsTheSettingsForTheNextStart) {
-    ui.library = Library::CControls;
-    trigger("mnuNewProject");
+    newProject(Library::CControls);
     trigger("mnuGrid");
     trigger("mnuShortNames");
     ui.answers = {Answer::No};

@@ -16,22 +16,34 @@
 namespace ornadeck {
 namespace {
 
+class FormSnapshotTest : public testing::Test {
+  protected:
+    void place(const char* tool, int x, int y) {
+        workspace.tool = tool;
+        ASSERT_TRUE(engine.createControl(form, x, y, &form.surface()));
+    }
+    FormSnapshot capture() { return captureForm(form, workspace, sections); }
+    void restore(const FormSnapshot& snapshot) {
+        SectionReadContext context{form, workspace, engine};
+        restoreForm(snapshot, sections, context);
+    }
+
+    Workspace workspace;
+    SilentUi ui;
+    LibraryKits kits{workspace, ui};
+    Form form{"Main"};
+    Engine& engine = *kits.current().engine;
+    const FormSections& sections = *kits.current().sections;
+};
+
 // The designer's own state of each control comes back to the control of that name, whether
 // the snapshot lists them in the form's order (as it captures them), in another order, or
 // in another case (a recovery file edited by hand).
-TEST(FormSnapshotTest, ControlStatesFindTheirControlsInAnyOrder) {
-    Workspace workspace;
-    SilentUi ui;
-    LibraryKits kits(workspace, ui);
-    Form form("Main");
-    Engine& engine = *kits.current().engine;
-    for (const char* tool : {"Button", "Label", "CheckBox", "Switch"}) {
-        workspace.tool = tool;
-        engine.createControl(form, 10, 10 + 30 * static_cast<int>(form.components().size()),
-                             &form.surface());
-    }
-    const FormSections& sections = *kits.current().sections;
-    FormSnapshot captured = captureForm(form, workspace, sections);
+TEST_F(FormSnapshotTest, ControlStatesFindTheirControlsInAnyOrder) {
+    int y = 10;
+    for (const char* tool : {"Button", "Label", "CheckBox", "Switch"})
+        place(tool, 10, y += 30);
+    FormSnapshot captured = capture();
     ASSERT_EQ(captured.controls.size(), 4u);
     const Color colors[] = {kRed, kNavy, kMaroon, kBlue};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -47,8 +59,7 @@ TEST(FormSnapshotTest, ControlStatesFindTheirControlsInAnyOrder) {
                         snapshot.controls.end());
         for (char& c : snapshot.controls[1].name)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        SectionReadContext context{form, workspace, engine};
-        restoreForm(snapshot, sections, context);
+        restore(snapshot);
         for (const ControlState& state : captured.controls) {
             const Control* c = form.findByName(state.name);
             ASSERT_NE(c, nullptr) << state.name;
@@ -60,21 +71,12 @@ TEST(FormSnapshotTest, ControlStatesFindTheirControlsInAnyOrder) {
 }
 
 // Reading closes the menu bar and every menu; undo must bring back the ones that were open.
-TEST(FormSnapshotTest, OpenMenusAndTheirBarStayOpenAcrossARestore) {
-    Workspace workspace;
-    SilentUi ui;
-    LibraryKits kits(workspace, ui);
-    Form form("Main");
-    Engine& engine = *kits.current().engine;
-    workspace.tool = "Menu";
-    ASSERT_TRUE(engine.createControl(form, 0, 0, &form.surface()));
+TEST_F(FormSnapshotTest, OpenMenusAndTheirBarStayOpenAcrossARestore) {
+    place("Menu", 0, 0);
     const auto* bar = static_cast<const TCCMenuBar*>(form.menuBar());
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->test(), 1);
-    const FormSections& sections = *kits.current().sections;
-    const FormSnapshot snapshot = captureForm(form, workspace, sections);
-    SectionReadContext context{form, workspace, engine};
-    restoreForm(snapshot, sections, context);
+    restore(capture());
     bar = static_cast<const TCCMenuBar*>(form.menuBar());
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->test(), 1);

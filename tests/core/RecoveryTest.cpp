@@ -8,8 +8,11 @@
 #include "support/DesignerFixture.h"
 #include "support/TempDir.h"
 
+#include <chrono>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace ornadeck {
@@ -33,6 +36,13 @@ TEST(RecoveryFolder, FollowsTheStateHomeOrFallsBackToTheHomeFolder) {
 }
 
 // A dead program's number: a child that has already been reaped.
+std::string readStat(int pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    std::getline(in, stat);
+    return stat;
+}
+
 int deadProcess() {
     const pid_t child = fork();
     if (child == 0) _exit(0);
@@ -99,6 +109,19 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackUnsavedWithTheirEdits) {
     EXPECT_EQ(found[0].formName, "Form1");
     EXPECT_EQ(found[0].originalPath, (dir.path() / "Original.ozf").string());
     EXPECT_FALSE(found[0].time.empty());
+
+    // A killed program its parent has not yet collected is no running owner.
+    const pid_t zombie = fork();
+    if (zombie == 0) _exit(0);
+    ASSERT_GT(zombie, 0);
+    RecoveryFiles unreaped(dir.path() / "r", zombie);
+    ASSERT_TRUE(unreaped.keep(form, window.undoStack(), Library::CControls, 0));
+    while (readStat(zombie).find(") Z") == std::string::npos)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(next.found().size(), 2u);
+    int status = 0;
+    waitpid(zombie, &status, 0);
+    unreaped.forgetAll();
 
     // A file under this program's own number is an earlier run's whose number came back.
     RecoveryFiles reused(dir.path() / "r", dead);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fstream>
 #include <system_error>
 
 namespace ornadeck {
@@ -27,13 +28,24 @@ std::string localTime(std::time_t t) {
     return text;
 }
 
+// A killed program stays in the process table until its parent collects it, and a launcher
+// may take its time; such a program is dead all the same.
+bool isZombie(int pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    if (!std::getline(in, stat)) return false;
+    const auto close = stat.rfind(')'); // the name in parentheses may hold anything
+    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] == 'Z';
+}
+
 // Files are named "<process>-<form>.ozr"; another running program's files are its own
 // business. A file under this program's own number is a dead run's whose number came back.
 bool otherOwnerIsRunning(const fs::path& file, int self) {
     const std::string stem = file.stem().string();
     const auto dash = stem.find('-');
     const auto pid = parseIniInt(stem.substr(0, dash));
-    return dash != std::string::npos && pid && *pid > 0 && *pid != self && ::kill(*pid, 0) == 0;
+    return dash != std::string::npos && pid && *pid > 0 && *pid != self && ::kill(*pid, 0) == 0 &&
+           !isZombie(*pid);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
 
     // Controls come back in the order they were captured; the map is for a form read back in
     // another order.
-    std::unordered_map<std::string, const ControlState*> states;
+    std::unordered_map<std::string_view, const ControlState*, NameHash, SameName> states;
     std::size_t next = 0;
     auto stateOf = [&](const Control& c) -> const ControlState* {
         const auto& all = snapshot.controls;
@@ -84,8 +84,8 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
             return &all[next++];
         if (states.empty())
             for (const ControlState& s : all)
-                states.emplace(lowerAscii(s.name), &s);
-        const auto it = states.find(lowerAscii(c.name()));
+                states.emplace(s.name, &s);
+        const auto it = states.find(c.name());
         return it == states.end() ? nullptr : it->second;
     };
     form.forEachControl([&](Control& c) {

@@ -3,12 +3,14 @@
 #include "AppFixture.h"
 #include "cli/GenerateCommand.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -145,6 +147,42 @@ TEST_F(GenerateDialogTest, MemosHideThePrcPropertiesAndSaveAndEditsAreCounted) {
         }
     });
     EXPECT_EQ(core->generate.memos(), true);
+}
+
+} // namespace
+} // namespace ornadeck::app::test
+
+namespace ornadeck::app::test {
+namespace {
+
+// Qt's own paste crashed on a clipboard holding nothing (a fresh session, an owner that
+// quit). The panes take text only, whatever else the clipboard holds.
+TEST_F(GenerateDialogTest, PastingIntoAPaneTakesTextAndSurvivesAnEmptyClipboard) {
+    fs::copy(sourceDir() / "examples" / "ccontrols", temp.path() / "ccontrols");
+    window->openPaths({QString::fromStdString((temp.path() / "ccontrols/Demo.ozp").string())});
+    withGenerateWindow([&](GenerateDialog& d) {
+        part<QPushButton>(d, "butGenerar")->click();
+        auto* pane = part<QPlainTextEdit>(d, "memMain");
+        const QString generated = pane->toPlainText();
+        ASSERT_FALSE(generated.isEmpty());
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton);
+        pane->moveCursor(QTextCursor::End);
+
+        // What an empty X clipboard hands over: data in no format at all.
+        QApplication::clipboard()->setMimeData(new QMimeData);
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(pane->toPlainText(), generated);
+
+        // A copied control carries its form text as plain text too; only that arrives.
+        auto* control = new QMimeData;
+        control->setData("application/x-ornadeck-control", "[Button1]");
+        QApplication::clipboard()->setMimeData(control);
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(pane->toPlainText(), generated);
+        QApplication::clipboard()->setText("// mine");
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(pane->toPlainText(), generated + "// mine");
+    });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "generate/PocketCHighlighter.h"
 #include "shell/GenerateSession.h"
 #include "ui_GenerateDialog.h"
+#include "widgets/PlainTextEdit.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -94,7 +95,7 @@ void GenerateDialog::buildPanes() {
         const QString tab = QString::fromLatin1(kPanes[p].tab);
         auto* page = new QWidget;
         auto* layout = new QVBoxLayout(page);
-        auto* pane = new QPlainTextEdit(page);
+        auto* pane = new PlainTextEdit(page);
         pane->setObjectName(QString::fromLatin1(kPanes[p].pane));
         pane->setAccessibleName(tab + QStringLiteral(" code"));
         pane->setFont(fixed);

@@ -63,9 +63,18 @@ void MainWindow::start() {
     if (recovery_->offer()) refresh();
 }
 
-QAction* MainWindow::command(const QString& id) const {
-    auto it = actions_.find(id);
+QAction* MainWindow::command(CommandId id) const {
+    return actionsById_[static_cast<std::size_t>(id)];
+}
+
+QAction* MainWindow::command(const QString& name) const {
+    auto it = actions_.find(name);
     return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::bind(CommandId id, QObject* context, std::function<void()> slot) {
+    ++bindings_[static_cast<std::size_t>(id)];
+    connect(command(id), &QAction::triggered, context, [slot = std::move(slot)] { slot(); });
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -98,29 +107,34 @@ void MainWindow::buildStatusBar() {
     panels_[0]->setFixedWidth(80);
     panels_[0]->setAlignment(Qt::AlignCenter);
     panels_[1]->setMinimumWidth(50);
-    panels_[0]->setAccessibleName(tr("Library"));
-    panels_[1]->setAccessibleName(tr("Short names"));
 }
 
 void MainWindow::refresh() {
     const Workspace& w = core_.workspace;
     views_->sync();
     setWindowTitle(QString::fromStdString(w.caption));
-    command("mnuProjectGenerateCode")->setEnabled(w.generateEnabled);
-    command("mnuGrid")->setChecked(w.gridMode);
-    command("mnuShortNames")->setChecked(w.shortNames);
-    const bool haveDesigner = views_->activeView() != nullptr;
-    for (const char* id : {"mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs", "mnuPaste"})
+    using enum CommandId;
+    command(GenerateCode)->setEnabled(w.generateEnabled);
+    command(Grid)->setChecked(w.gridMode);
+    command(ShortNames)->setChecked(w.shortNames);
+    // A closed form stays the active one until another is activated, but is no longer on
+    // screen: commands on "the current form" must not reach it.
+    const bool haveDesigner = views_->shownActiveView() != nullptr;
+    for (CommandId id : {CloseForm, SaveForm, SaveFormAs, Paste})
         command(id)->setEnabled(haveDesigner);
     const bool control = haveDesigner && w.selected.control != nullptr;
-    for (const char* id : {"mnuCut", "mnuCopy"})
+    for (CommandId id : {Cut, Copy})
         command(id)->setEnabled(control);
     if (configured_ != w.library) {
         kinds_->configure(w.library);
         configured_ = w.library;
     }
-    panels_[0]->setText(QString::fromUtf8(libraryStatusText(w.library).data()));
+    const QString library = QString::fromUtf8(libraryStatusText(w.library).data());
+    panels_[0]->setText(library);
     panels_[1]->setText(w.shortNames ? tr("Short names") : QString());
+    // Screen readers read a label by its name: it says the value, not only what it is.
+    panels_[0]->setAccessibleName(tr("Library: ") + library);
+    panels_[1]->setAccessibleName(panels_[1]->text());
     kinds_->showTool(w.tool, w.toolLocked);
     recent_->refresh();
     docks_->refresh();
@@ -129,20 +143,20 @@ void MainWindow::refresh() {
 
 // Undo and Redo name their step; zoom stops at its ends.
 void MainWindow::refreshEditing() {
-    DesignerView* view = views_->activeView();
+    DesignerView* view = views_->shownActiveView();
     const FormHistory* history = view ? &view->designer().history() : nullptr;
     auto name = [](QAction* a, const QString& verb, bool can, const std::string& label) {
         a->setEnabled(can);
         a->setText(can ? verb + u' ' + QString::fromStdString(label) : verb);
     };
-    name(command("mnuUndo"), tr("&Undo"), history && history->canUndo(),
+    name(command(CommandId::Undo), tr("&Undo"), history && history->canUndo(),
          history ? history->undoLabel() : std::string());
-    name(command("mnuRedo"), tr("&Redo"), history && history->canRedo(),
+    name(command(CommandId::Redo), tr("&Redo"), history && history->canRedo(),
          history ? history->redoLabel() : std::string());
-    command("mnuZoomIn")->setEnabled(view && view->zoom() < DesignerView::kMaxZoom);
-    command("mnuZoomOut")->setEnabled(view && view->zoom() > 1);
-    command("mnuActualSize")->setEnabled(view && view->zoom() != 1);
-    command("mnuExportPicture")->setEnabled(view != nullptr);
+    command(CommandId::ZoomIn)->setEnabled(view && view->zoom() < DesignerView::kMaxZoom);
+    command(CommandId::ZoomOut)->setEnabled(view && view->zoom() > 1);
+    command(CommandId::ActualSize)->setEnabled(view && view->zoom() != 1);
+    command(CommandId::ExportPicture)->setEnabled(view != nullptr);
     checks_->scheduleCheck();
 }
 
@@ -152,14 +166,13 @@ void MainWindow::run(const std::function<void()>& command) {
     refresh();
 }
 
-void MainWindow::on(const char* id, std::function<void()> command) {
-    connect(this->command(id), &QAction::triggered, this,
-            [this, command = std::move(command)] { run(command); });
+void MainWindow::on(CommandId id, std::function<void()> command) {
+    bind(id, this, [this, command = std::move(command)] { run(command); });
 }
 
-void MainWindow::onDesigner(const char* id, std::function<void(DesignerView&)> command) {
-    connect(this->command(id), &QAction::triggered, this, [this, command = std::move(command)] {
-        DesignerView* view = views_->activeView();
+void MainWindow::onDesigner(CommandId id, std::function<void(DesignerView&)> command) {
+    bind(id, this, [this, command = std::move(command)] {
+        DesignerView* view = views_->shownActiveView();
         if (!view) return;
         command(*view);
         view->invalidatePicture();

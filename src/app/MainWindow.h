@@ -1,8 +1,10 @@
 #pragma once
 
+#include "commands/CommandTable.h"
 #include "model/Library.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -38,7 +40,13 @@ class MainWindow : public QMainWindow {
     // Opens projects and forms named on the command line.
     void openPaths(const QStringList& paths);
 
-    QAction* command(const QString& id) const;
+    QAction* command(CommandId id) const;
+    // By the action's object name ("mnuUndo"); null for an unknown name.
+    QAction* command(const QString& name) const;
+    // Makes `slot` what the command does. Every command is bound here and only once, so the
+    // count tells a test of a command bound twice or never.
+    void bind(CommandId id, QObject* context, std::function<void()> slot);
+    int bindingCount(CommandId id) const { return bindings_[static_cast<std::size_t>(id)]; }
     KindToolBar& kindToolBar() const { return *kinds_; }
     DesignerViews& views() const { return *views_; }
     QMdiArea& area() const { return *area_; }
@@ -62,11 +70,11 @@ class MainWindow : public QMainWindow {
     void buildStatusBar();
     void connectCommands();
     void buildDocks();
-    void on(const char* id, std::function<void()> command);
+    void on(CommandId id, std::function<void()> command);
     // Runs a command that may change any form, then redraws.
     void run(const std::function<void()>& command);
-    // Runs a command on the active designer window; nothing without one.
-    void onDesigner(const char* id, std::function<void(DesignerView&)> command);
+    // Runs a command on the active designer window; nothing while none is shown.
+    void onDesigner(CommandId id, std::function<void(DesignerView&)> command);
 
     void cut();
     void copy();
@@ -81,6 +89,8 @@ class MainWindow : public QMainWindow {
     QMdiArea* area_ = nullptr;
     std::unique_ptr<DesignerViews> views_;
     std::map<QString, QAction*> actions_;
+    std::array<QAction*, kCommandCount> actionsById_{};
+    std::array<int, kCommandCount> bindings_{};
     KindToolBar* kinds_ = nullptr;
     QList<class QToolBar*> toolbars_;
     RecentProjectsMenu* recent_ = nullptr;

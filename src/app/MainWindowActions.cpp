@@ -36,7 +36,7 @@ QString buttonName(const QString& commandId) {
 void MainWindow::buildActions() {
     for (const CommandInfo& info : commandTable()) {
         auto* a = new QAction(text(info.caption), this);
-        a->setObjectName(text(info.id));
+        a->setObjectName(text(info.name));
         if (!info.shortcut.empty()) {
             QList<QKeySequence> keys;
             for (const QString& k : text(info.shortcut).split(u';'))
@@ -48,10 +48,11 @@ void MainWindow::buildActions() {
         if (!info.icon.empty()) a->setIcon(QIcon(":/icons/" + text(info.icon)));
         a->setCheckable(info.checkable);
         actions_[a->objectName()] = a;
+        actionsById_[static_cast<std::size_t>(info.id)] = a;
     }
     // The popup's commands act on the designer that has the focus; Delete must not fire
     // while the user types elsewhere, so its key is the designer view's own.
-    command("mnuDelete")->setShortcutContext(Qt::WidgetShortcut);
+    command(CommandId::Delete)->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void MainWindow::buildMenus() {
@@ -63,43 +64,45 @@ void MainWindow::buildMenus() {
         m->setToolTipsVisible(true);
         return m;
     };
-    auto add = [&](QMenu* m, std::initializer_list<const char*> ids) {
-        for (const char* id : ids) {
-            if (std::string_view(id) == "-")
+    using enum CommandId;
+    auto add = [&](QMenu* m, std::initializer_list<CommandId> ids) {
+        for (CommandId id : ids) {
+            if (id == Separator)
                 m->addSeparator();
             else
                 m->addAction(command(id));
         }
     };
     QMenu* file = addMenu(tr("&File"), "mnuFile", "File related commands");
-    add(file, {"mnuNewProject", "mnuSaveProject", "mnuSaveProjectAs", "mnuFileOpenProject", "-"});
-    recent_ = new RecentProjectsMenu(core_.settings, this);
+    add(file, {NewProject, SaveProject, SaveProjectAs, OpenProject, Separator});
+    recent_ = new RecentProjectsMenu(core_.settings, command(ClearRecent),
+                                     command(RemoveObsoleteRecent), this);
     file->addMenu(recent_);
     connect(recent_, &RecentProjectsMenu::projectChosen, this, [this](const QString& path) {
         run([this, path] { core_.projects.openRecent(path.toStdString()); });
     });
-    add(file, {"mnuNewForm", "mnuFileOpenForm", "mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs",
-               "mnuCloseAll", "-", "mnuExportPicture", "-", "mnuExit"});
+    add(file, {NewForm, OpenForm, CloseForm, SaveForm, SaveFormAs, CloseAll, Separator,
+               ExportPicture, Separator, Exit});
     add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"),
-        {"mnuUndo", "mnuRedo", "-", "mnuCut", "mnuCopy", "mnuPaste"});
+        {Undo, Redo, Separator, Cut, Copy, Paste});
     QMenu* view = addMenu(tr("&View"), "mnuView", "Windows and the grid");
-    add(view, {"mnuZoom", "mnuProperties"});
+    add(view, {ZoomWindow, PropertiesEditor});
     view->addAction(checks_->toggleViewAction());
-    add(view, {"-", "mnuZoomIn", "mnuZoomOut", "mnuActualSize", "-", "mnuGrid"});
+    add(view, {Separator, ZoomIn, ZoomOut, ActualSize, Separator, Grid});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
-        {"mnuProjectGenerateCode", "mnuCheck", "-", "mnuShortNames"});
+        {GenerateCode, Check, Separator, ShortNames});
     QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
-    add(tools, {"mnuOptions"});
+    add(tools, {Options});
     tools->menuAction()->setVisible(false);
-    add(addMenu(tr("&Help"), "mnuHelp", "Help topics"), {"mnuHelpContents", "-", "mnuAbout"});
+    add(addMenu(tr("&Help"), "mnuHelp", "Help topics"), {HelpContents, Separator, About});
 
     popup_ = new QMenu(this);
     popup_->setObjectName("popMenu");
-    for (std::string_view id : popupMenuItems()) {
-        if (id == "-")
+    for (CommandId id : popupMenuItems()) {
+        if (id == Separator)
             popup_->addSeparator();
         else
-            popup_->addAction(command(text(id)));
+            popup_->addAction(command(id));
     }
 }
 
@@ -116,12 +119,12 @@ void MainWindow::buildToolBars() {
         } else {
             tb = new QToolBar(text(info.caption), this);
             tb->setObjectName(text(info.name));
-            for (std::string_view id : info.items) {
-                if (id == "-") {
+            for (CommandId id : info.items) {
+                if (id == CommandId::Separator) {
                     tb->addSeparator();
                     continue;
                 }
-                QAction* a = command(text(id));
+                QAction* a = command(id);
                 tb->addAction(a);
                 // Screen readers read toolbar buttons by these names.
                 QWidget* button = tb->widgetForAction(a);

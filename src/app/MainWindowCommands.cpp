@@ -1,6 +1,7 @@
 // What each command does: a core call, then the one refresh path.
 #include "AppCore.h"
 #include "MainWindow.h"
+#include "RecentProjectsMenu.h"
 #include "checks/ChecksDock.h"
 #include "designer/ClipboardFormat.h"
 #include "designer/DesignerView.h"
@@ -34,76 +35,84 @@ void putOnClipboard(const std::string& text) {
 } // namespace
 
 void MainWindow::connectCommands() {
+    using enum CommandId;
     ProjectCommands& p = core_.projects;
-    on("mnuNewProject", [&p] { p.newProject(); });
-    on("mnuSaveProject", [&p] { p.saveProject(); });
-    on("mnuSaveProjectAs", [&p] { p.saveProjectAs(); });
-    on("mnuFileOpenProject", [&p] { p.openProject(); });
-    on("mnuNewForm", [&p] { p.nuevoForm(""); });
-    on("mnuFileOpenForm", [&p] { p.openForm(); });
-    onDesigner("mnuCloseForm", [](DesignerView& v) { v.designer().close(); });
-    onDesigner("mnuSaveForm", [](DesignerView& v) { v.designer().save(false); });
-    onDesigner("mnuSaveFormAs", [](DesignerView& v) { v.designer().save(true); });
-    on("mnuCloseAll", [&p] { p.closeAll(); });
-    connect(command("mnuExit"), &QAction::triggered, this, &QWidget::close);
+    on(NewProject, [&p] { p.newProject(); });
+    on(SaveProject, [&p] { p.saveProject(); });
+    on(SaveProjectAs, [&p] { p.saveProjectAs(); });
+    on(OpenProject, [&p] { p.openProject(); });
+    on(NewForm, [&p] { p.nuevoForm(""); });
+    on(OpenForm, [&p] { p.openForm(); });
+    onDesigner(CloseForm, [](DesignerView& v) { v.designer().close(); });
+    onDesigner(SaveForm, [](DesignerView& v) { v.designer().save(false); });
+    onDesigner(SaveFormAs, [](DesignerView& v) { v.designer().save(true); });
+    on(CloseAll, [&p] { p.closeAll(); });
+    bind(Exit, this, [this] { close(); });
+    bind(ClearRecent, this, [this] {
+        core_.settings.clearRecent();
+        recent_->rebuild();
+    });
+    bind(RemoveObsoleteRecent, this, [this] {
+        core_.settings.removeObsoleteRecent();
+        recent_->rebuild();
+    });
 
-    connect(command("mnuCut"), &QAction::triggered, this, &MainWindow::cut);
-    connect(command("mnuCopy"), &QAction::triggered, this, &MainWindow::copy);
-    connect(command("mnuPaste"), &QAction::triggered, this, &MainWindow::paste);
+    bind(Cut, this, [this] { cut(); });
+    bind(Copy, this, [this] { copy(); });
+    bind(Paste, this, [this] { paste(); });
 
     Workspace& w = core_.workspace;
-    on("mnuGrid", [&w] { setGridMode(w, !w.gridMode); });
-    on("mnuShortNames", [&w] { w.shortNames = !w.shortNames; });
-    on("mnuProjectGenerateCode", [this, &p] {
+    on(Grid, [&w] { setGridMode(w, !w.gridMode); });
+    on(ShortNames, [&w] { w.shortNames = !w.shortNames; });
+    on(GenerateCode, [this, &p] {
         if (p.generateCode()) GenerateDialog::run(core_.generate, core_.ui, this);
     });
-    on("mnuProjectGenerateCode", [&p] { p.generateCode(); });
-    on("mnuCheck", [this] { checks_->showAndCheck(); });
-    connect(command("mnuHelpContents"), &QAction::triggered, this, &MainWindow::showHelp);
-    connect(command("mnuAbout"), &QAction::triggered, this, [this] {
+    on(Check, [this] { checks_->showAndCheck(); });
+    bind(HelpContents, this, [this] { showHelp(); });
+    bind(About, this, [this] {
         AboutDialog about(this);
         about.exec();
     });
 
     // Each layout command is one undo step, named as its toolbar button.
     LayoutCommands& layout = core_.layout;
-    auto step = [this](const char* id, std::function<void(Form&)> command) {
+    auto step = [this](CommandId id, std::function<void(Form&)> command) {
         const std::string label = this->command(id)->toolTip().replace(u'\n', u' ').toStdString();
         onDesigner(id, [label, command](DesignerView& v) {
             v.designer().edit(label, [&] { command(v.form()); });
         });
     };
-    auto align = [&](const char* id, AlignCommand c) {
+    auto align = [&](CommandId id, AlignCommand c) {
         step(id, [&layout, c](Form& f) { layout.alignOrSize(f, c); });
     };
-    align("mnuALeft", AlignCommand::Left);
-    align("mnuARight", AlignCommand::Right);
-    align("mnuATop", AlignCommand::Top);
-    align("mnuABottom", AlignCommand::Bottom);
-    align("mnuSWidth", AlignCommand::Width);
-    align("mnuSHeight", AlignCommand::Height);
-    step("mnuCHoriz", [&layout](Form& f) { layout.center(f, LayoutAxis::Horizontal); });
-    step("mnuCVertic", [&layout](Form& f) { layout.center(f, LayoutAxis::Vertical); });
-    step("mnuEHoriz", [&layout](Form& f) { layout.space(f, LayoutAxis::Horizontal); });
-    step("mnuEVertic", [&layout](Form& f) { layout.space(f, LayoutAxis::Vertical); });
-    onDesigner("mnuUndo", [](DesignerView& v) { v.designer().undo(); });
-    onDesigner("mnuRedo", [](DesignerView& v) { v.designer().redo(); });
-    onDesigner("mnuZoomIn", [](DesignerView& v) { v.setZoom(v.zoom() + 1); });
-    onDesigner("mnuZoomOut", [](DesignerView& v) { v.setZoom(v.zoom() - 1); });
-    onDesigner("mnuActualSize", [](DesignerView& v) { v.setZoom(1); });
-    connect(command("mnuExportPicture"), &QAction::triggered, this, &MainWindow::exportPicture);
-    onDesigner("mnuBringtoFront", [](DesignerView& v) { v.designer().bringToFront(); });
-    onDesigner("mnuSendtoBack", [](DesignerView& v) { v.designer().sendToBack(); });
-    onDesigner("mnuDelete", [](DesignerView& v) { v.designer().deleteSelected(); });
+    align(AlignLeft, AlignCommand::Left);
+    align(AlignRight, AlignCommand::Right);
+    align(AlignTop, AlignCommand::Top);
+    align(AlignBottom, AlignCommand::Bottom);
+    align(SameWidth, AlignCommand::Width);
+    align(SameHeight, AlignCommand::Height);
+    step(CenterHorizontally, [&layout](Form& f) { layout.center(f, LayoutAxis::Horizontal); });
+    step(CenterVertically, [&layout](Form& f) { layout.center(f, LayoutAxis::Vertical); });
+    step(SpaceHorizontally, [&layout](Form& f) { layout.space(f, LayoutAxis::Horizontal); });
+    step(SpaceVertically, [&layout](Form& f) { layout.space(f, LayoutAxis::Vertical); });
+    onDesigner(Undo, [](DesignerView& v) { v.designer().undo(); });
+    onDesigner(Redo, [](DesignerView& v) { v.designer().redo(); });
+    onDesigner(ZoomIn, [](DesignerView& v) { v.setZoom(v.zoom() + 1); });
+    onDesigner(ZoomOut, [](DesignerView& v) { v.setZoom(v.zoom() - 1); });
+    onDesigner(ActualSize, [](DesignerView& v) { v.setZoom(1); });
+    bind(ExportPicture, this, [this] { exportPicture(); });
+    onDesigner(BringToFront, [](DesignerView& v) { v.designer().bringToFront(); });
+    onDesigner(SendToBack, [](DesignerView& v) { v.designer().sendToBack(); });
+    onDesigner(Delete, [](DesignerView& v) { v.designer().deleteSelected(); });
 }
 
 void MainWindow::copy() {
-    if (!views_->activeView()) return;
+    if (!views_->shownActiveView()) return;
     if (auto text = core_.clipboard.copy()) putOnClipboard(*text);
 }
 
 void MainWindow::cut() {
-    DesignerView* view = views_->activeView();
+    DesignerView* view = views_->shownActiveView();
     if (!view) return;
     if (auto text = core_.clipboard.cut(view->designer())) {
         putOnClipboard(*text);
@@ -113,7 +122,7 @@ void MainWindow::cut() {
 }
 
 void MainWindow::paste() {
-    DesignerView* view = views_->activeView();
+    DesignerView* view = views_->shownActiveView();
     if (!view) return;
     const QMimeData* held = QApplication::clipboard()->mimeData();
     if (!held || !held->hasFormat(kMime)) return;
@@ -124,7 +133,7 @@ void MainWindow::paste() {
 }
 
 void MainWindow::exportPicture() {
-    DesignerView* view = views_->activeView();
+    DesignerView* view = views_->shownActiveView();
     if (!view) return;
     std::filesystem::path proposed = view->form().filePath();
     if (proposed.empty()) proposed = view->form().name();

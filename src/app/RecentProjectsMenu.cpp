@@ -1,6 +1,5 @@
 #include "RecentProjectsMenu.h"
 
-#include "commands/CommandTable.h"
 #include "model/Settings.h"
 
 #include <QFontMetrics>
@@ -11,15 +10,12 @@ namespace {
 
 constexpr int kPathWidth = 250;
 
-QString captionOf(std::string_view id) {
-    const CommandInfo* c = findCommand(id);
-    return QString::fromUtf8(c->caption.data(), static_cast<qsizetype>(c->caption.size()));
-}
-
 } // namespace
 
-RecentProjectsMenu::RecentProjectsMenu(Settings& settings, QWidget* parent)
-    : QMenu(tr("&Recent Projects"), parent), settings_(settings) {
+RecentProjectsMenu::RecentProjectsMenu(Settings& settings, QAction* clearList,
+                                       QAction* removeObsolete, QWidget* parent)
+    : QMenu(tr("&Recent Projects"), parent), settings_(settings), clearList_(clearList),
+      removeObsolete_(removeObsolete) {
     setObjectName("mnuRecentProjects");
     refresh();
 }
@@ -45,20 +41,11 @@ void RecentProjectsMenu::rebuild() {
         connect(a, &QAction::triggered, this, [this, path] { emit projectChosen(path); });
     }
     if (!shown_.empty()) addSeparator();
-    QAction* clearList = addAction(captionOf("mnuClearRecent"));
-    clearList->setObjectName("mnuClearRecent");
-    clearList->setEnabled(!shown_.empty());
-    connect(clearList, &QAction::triggered, this, [this] {
-        settings_.clearRecent();
-        rebuild();
-    });
-    QAction* obsolete = addAction(captionOf("mnuRemoveObsolete"));
-    obsolete->setObjectName("mnuRemoveObsolete");
-    obsolete->setEnabled(!shown_.empty());
-    connect(obsolete, &QAction::triggered, this, [this] {
-        settings_.removeObsoleteRecent();
-        rebuild();
-    });
+    // The two commands' actions belong to the main window: clear() leaves them alive.
+    for (QAction* command : {clearList_, removeObsolete_}) {
+        command->setEnabled(!shown_.empty());
+        addAction(command);
+    }
 }
 
 } // namespace ornadeck::app

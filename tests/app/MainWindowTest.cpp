@@ -1,7 +1,11 @@
 #include "AppFixture.h"
+#include "commands/CommandTable.h"
 #include "help/HelpWindow.h"
+#include "inspector/InspectorDock.h"
+#include "inspector/ToolDocks.h"
 #include "model/IniFile.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QStatusBar>
@@ -147,6 +151,81 @@ TEST_F(MainWindowTest, HelpOpensAtTheContextOfTheFocusedWindow) {
         EXPECT_EQ(window->helpWindow()->currentPage(), "designer.html");
     }
     window->helpWindow()->close();
+}
+
+} // namespace
+} // namespace ornadeck::app::test
+
+namespace ornadeck::app::test {
+namespace {
+
+// A command bound twice runs twice (Generate Code once asked its questions twice); one
+// bound never does nothing at all.
+TEST_F(MainWindowTest, EveryCommandIsBoundExactlyOnce) {
+    for (const CommandInfo& c : commandTable())
+        EXPECT_EQ(window->bindingCount(c.id), 1) << c.name;
+
+    newProject(Library::PToolboxLib);
+    ui.messages.clear();
+    trigger("mnuProjectGenerateCode"); // never saved: told so, then the save dialog, cancelled
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.lastText(), "You must save the project before code generation");
+}
+
+// Close Form hides the form but leaves it the active one: what acts on "the current form"
+// must not reach a form no longer on screen.
+TEST_F(MainWindowTest, AfterCloseFormNothingActsOnTheHiddenForm) {
+    newProject(Library::PToolboxLib);
+    place("spbButton", {20, 20});
+    trigger("mnuCopy");
+    ui.answers = {Answer::No};
+    trigger("mnuCloseForm");
+    ASSERT_FALSE(activeForm().visible());
+    for (const char* id : {"mnuCloseForm", "mnuSaveForm", "mnuSaveFormAs", "mnuPaste", "mnuCut",
+                           "mnuCopy", "mnuUndo", "mnuExportPicture", "mnuZoomIn"})
+        EXPECT_FALSE(window->command(id)->isEnabled()) << id;
+    ui.messages.clear();
+    for (const char* id : {"mnuCloseForm", "mnuPaste", "mnuALeft", "mnuDelete"})
+        trigger(id);
+    EXPECT_TRUE(ui.messages.empty());
+    int controls = 0;
+    activeForm().forEachControl([&](Control&) { ++controls; });
+    EXPECT_EQ(controls, 1);
+
+    trigger("mnuNewForm");
+    EXPECT_TRUE(window->command("mnuCloseForm")->isEnabled());
+}
+
+// Opened without a project, wherever its file places it, a form comes with the inspector.
+TEST_F(MainWindowTest, ShowingAFormShowsThePropertiesEditor) {
+    const auto path = temp.path() / "Placed.ozf";
+    {
+        std::ofstream out(path);
+        out << "[FORM]\nName=Placed\nTop=40\nLeft=300\nTitle=Placed\nLib=2\n";
+    }
+    ASSERT_FALSE(window->docks().inspector().isVisible());
+    window->openPaths({QString::fromStdString(path.string())});
+    EXPECT_TRUE(window->docks().inspector().isVisible());
+    EXPECT_TRUE(window->command("mnuProperties")->isChecked());
+
+    trigger("mnuProperties"); // hidden by hand, then the form is closed and opened again
+    ui.answers = {Answer::No};
+    trigger("mnuCloseForm");
+    ASSERT_FALSE(window->docks().inspector().isVisible());
+    window->openPaths({QString::fromStdString(path.string())});
+    EXPECT_TRUE(window->docks().inspector().isVisible());
+}
+
+// Screen readers read a status panel by its name, so the name carries the value.
+TEST_F(MainWindowTest, StatusPanelsTellScreenReadersTheirValue) {
+    auto* library = window->findChild<QLabel*>("statusPanel0");
+    auto* shortNames = window->findChild<QLabel*>("statusPanel1");
+    EXPECT_EQ(library->accessibleName(), "Library: PToolboxLib");
+    EXPECT_EQ(shortNames->accessibleName(), "");
+    newProject(Library::CControls);
+    trigger("mnuShortNames");
+    EXPECT_EQ(library->accessibleName(), "Library: CControls");
+    EXPECT_EQ(shortNames->accessibleName(), "Short names");
 }
 
 } // namespace

@@ -1,14 +1,70 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
 namespace ornadeck::app {
 
-// One command of the menus, toolbars and popup: the text it shows everywhere, so that a
-// caption, shortcut or hint lives in one place. Tests trigger a command by its id.
+// Every command of the menus, toolbars and popup, in command-table order. Code names a
+// command by this id; the action's object name (`CommandInfo::name`) is what tests and
+// stored toolbar layouts see.
+enum class CommandId {
+    NewProject,
+    SaveProject,
+    SaveProjectAs,
+    OpenProject,
+    NewForm,
+    OpenForm,
+    CloseForm,
+    SaveForm,
+    SaveFormAs,
+    CloseAll,
+    ExportPicture,
+    Exit,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    ZoomWindow,
+    PropertiesEditor,
+    ZoomIn,
+    ZoomOut,
+    ActualSize,
+    Grid,
+    GenerateCode,
+    Check,
+    ShortNames,
+    Options,
+    HelpContents,
+    About,
+    ClearRecent,
+    RemoveObsoleteRecent,
+    AlignLeft,
+    AlignRight,
+    AlignTop,
+    AlignBottom,
+    SameWidth,
+    SameHeight,
+    CenterHorizontally,
+    CenterVertically,
+    SpaceHorizontally,
+    SpaceVertically,
+    BringToFront,
+    SendToBack,
+    Delete,
+    // Not a command: a separator in a toolbar or menu layout.
+    Separator,
+};
+
+constexpr std::size_t kCommandCount = static_cast<std::size_t>(CommandId::Separator);
+
+// One command: the text it shows everywhere, so that a caption, shortcut or hint lives in
+// one place.
 struct CommandInfo {
-    std::string_view id;       // object name of its action, e.g. "mnuNewProject"
+    CommandId id;
+    std::string_view name;     // object name of its action, e.g. "mnuNewProject"
     std::string_view caption;  // menu text with its '&'
     std::string_view shortcut; // portable key text ("Ctrl+N"); several separated by ';'
     std::string_view hint;     // status-bar hint of the menu item
@@ -18,14 +74,15 @@ struct CommandInfo {
 };
 
 std::span<const CommandInfo> commandTable();
-// Null for an unknown id.
-const CommandInfo* findCommand(std::string_view id);
+const CommandInfo& commandInfo(CommandId id);
+// Null for an unknown object name.
+const CommandInfo* findCommand(std::string_view name);
 
-// A toolbar or menu layout: command ids, "-" for a separator.
+// A toolbar layout: command ids, `CommandId::Separator` for a separator.
 struct ToolBarInfo {
     std::string_view name;    // object name, also the options.ini section
     std::string_view caption; // window title
-    std::span<const std::string_view> items;
+    std::span<const CommandId> items;
     bool closable;
     int row; // default dock row
 };
@@ -33,6 +90,6 @@ struct ToolBarInfo {
 std::span<const ToolBarInfo> toolBarTable();
 
 // The designer window's popup menu, in order.
-std::span<const std::string_view> popupMenuItems();
+std::span<const CommandId> popupMenuItems();
 
 } // namespace ornadeck::app

@@ -95,6 +95,7 @@ void DesignerViews::sync() {
         window->setWindowTitle(QString::fromStdString(form.caption()) + "[*]");
         window->setWindowModified(window->view()->designer().modified());
         if (form.visible() != window->isVisible()) {
+            if (form.visible()) designerWindowShown(core_.workspace);
             window->setVisible(form.visible());
             // The frame's size is known only once it is shown in the area.
             if (form.visible()) window->fitToView();
@@ -116,6 +117,11 @@ DesignerView* DesignerViews::viewOf(const Form* form) const {
 }
 
 DesignerView* DesignerViews::activeView() const { return viewOf(core_.workspace.activeForm); }
+
+DesignerView* DesignerViews::shownActiveView() const {
+    const Form* form = core_.workspace.activeForm;
+    return form && form->visible() ? viewOf(form) : nullptr;
+}
 
 std::vector<DesignerView*> DesignerViews::all() const {
     std::vector<DesignerView*> out;

@@ -32,6 +32,8 @@ class DesignerViews : public QObject {
     void sync();
     DesignerView* viewOf(const Form* form) const;
     DesignerView* activeView() const;
+    // The active view while its form is on screen; a closed form stays active but is hidden.
+    DesignerView* shownActiveView() const;
     std::vector<DesignerView*> all() const;
     void invalidateAll();
     // Closes every window without asking, at program end.

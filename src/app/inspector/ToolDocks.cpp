@@ -18,25 +18,27 @@ ToolDocks::ToolDocks(AppCore& core, MainWindow& window)
       inspector_(new InspectorDock(core, window.views(), &window)),
       zoom_(new ZoomDock(&window)), bindings_{Binding{inspector_,
                                                       core.workspace.inspector,
-                                                      window.command("mnuProperties"),
+                                                      window.command(CommandId::PropertiesEditor),
                                                       {},
                                                       Qt::LeftDockWidgetArea},
                                               Binding{zoom_,
                                                       core.workspace.zoom,
-                                                      window.command("mnuZoom"),
+                                                      window.command(CommandId::ZoomWindow),
                                                       {},
                                                       Qt::RightDockWidgetArea}} {
-    for (Binding& b : bindings_) {
+    const CommandId commands[] = {CommandId::PropertiesEditor, CommandId::ZoomWindow};
+    for (std::size_t i = 0; i < bindings_.size(); ++i) {
+        Binding& b = bindings_[i];
         window.addDockWidget(b.home, b.dock);
         b.dock->hide();
         b.dock->installEventFilter(this);
-        connect(b.action, &QAction::triggered, this, [this, &b](bool checked) {
-            b.state.shown = checked;
+        window.bind(commands[i], this, [this, &b] {
+            b.state.shown = b.action->isChecked();
             refresh();
         });
     }
     connect(inspector_, &InspectorDock::edited, this, &ToolDocks::edited);
-    connect(window.command("mnuOptions"), &QAction::triggered, this, &ToolDocks::showOptions);
+    window.bind(CommandId::Options, this, [this] { showOptions(); });
 }
 
 void ToolDocks::refresh() {

@@ -10,8 +10,10 @@ void placeNewDesignerWindow(Form& form, const Workspace& workspace, const MainWi
         form.setWindowPosition(workspace.inspector.left + m.inspectorWidth + 2, form.windowTop());
 }
 
+void designerWindowShown(Workspace& workspace) { workspace.inspector.shown = true; }
+
 void showDesignerWindow(Form& form, Workspace& workspace, const MainWindowMetrics& m) {
-    workspace.inspector.shown = true;
+    designerWindowShown(workspace);
     form.setVisible(true);
     int left = form.windowLeft(), top = form.windowTop();
     if (top == 0 && left == 0) left = m.inspectorWidth + 4;

@@ -18,4 +18,8 @@ void placeNewDesignerWindow(Form& form, const Workspace& workspace, const MainWi
 // client area moves below the toolbars (and right of the inspector if also at the left).
 void showDesignerWindow(Form& form, Workspace& workspace, const MainWindowMetrics& m);
 
+// A designer window came on screen wherever it stands (opened, or shown again after Close
+// Form): the inspector is shown with it, so the user is never left without one.
+void designerWindowShown(Workspace& workspace);
+
 } // namespace ornadeck

@@ -176,3 +176,48 @@ TEST_F(DesignerViewTest, RightClickActsOnTheControlUnderThePointer) {
 
 } // namespace
 } // namespace ornadeck::app::test
+
+namespace ornadeck::app::test {
+namespace {
+
+TEST_F(DesignerViewTest, ThePopupLinesUpEveryMarkedControl) {
+    Control* a = place("spbButton", {10, 10});
+    Control* b = place("spbButton", {40, 50});
+    Control* c = place("spbButton", {70, 90});
+    click({a->left() + 4, a->top() + 4});
+    click({b->left() + 4, b->top() + 4}, Qt::ShiftModifier);
+    click({c->left() + 4, c->top() + 4}, Qt::ShiftModifier);
+    const Point onC{c->left() + 4, c->top() + 4};
+    press(onC, {}, Qt::RightButton);
+    release(onC, {}, Qt::RightButton);
+    ASSERT_TRUE(window->popupMenu().isVisible());
+    EXPECT_TRUE(a->selected() && b->selected() && c->selected());
+    QAction* alignLeft = window->command("mnuALeft");
+    ASSERT_TRUE(window->popupMenu().actions().contains(alignLeft));
+    window->popupMenu().hide();
+    alignLeft->trigger();
+    EXPECT_EQ(b->left(), a->left());
+    EXPECT_EQ(c->left(), a->left());
+}
+
+// Menus and the device around the screen have no popup: nothing opens, and so nothing of
+// another control's can be deleted from there.
+TEST_F(AppFixture, NoPopupWhereNoControlHasOne) {
+    newProject(Library::CControls);
+    Control* button = place("spbButton", {20, 60});
+    Control* menu = place("spbMenu", {0, 0});
+    ASSERT_NE(menu, nullptr);
+    const Point onTitle{menu->left() - activeForm().surface().left() + 2,
+                        menu->top() - activeForm().surface().top() + 2};
+    for (Point at : {onTitle, Point{-3, 170}}) {
+        click({button->left() + 4, button->top() + 4});
+        press(at, {}, Qt::RightButton);
+        release(at, {}, Qt::RightButton);
+        EXPECT_FALSE(window->popupMenu().isVisible()) << at.x << "," << at.y;
+        window->popupMenu().hide();
+    }
+    EXPECT_TRUE(activeForm().contains(button));
+}
+
+} // namespace
+} // namespace ornadeck::app::test

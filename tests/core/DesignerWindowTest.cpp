@@ -290,3 +290,66 @@ TEST_F(Designer, AnySizeChangeMarksTheSelectedControlAlone) {
 
 } // namespace
 } // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// The popup's layout commands act on every marked control, so a right click on one of them
+// keeps the marks; on a control not marked it marks that control alone.
+TEST_F(Designer, ARightClickKeepsTheMarksOfAMarkedControl) {
+    Control* a = place("Button", {10, 10});
+    Control* b = place("Button", {40, 50});
+    Control* c = place("Button", {70, 90});
+    Control* d = place("Button", {100, 130});
+    click(a);
+    click(b, ShiftState::Shift);
+    click(c, ShiftState::Shift);
+
+    click(centre(*b), 0, MouseButton::Right);
+    EXPECT_EQ(marked(), (std::vector<Control*>{a, b, c}));
+    EXPECT_EQ(workspace.selected.control, b);
+    EXPECT_EQ(a->selectColor(), kBlue); // still the reference
+    EXPECT_EQ(b->selectColor(), kNavy);
+    LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Left);
+    EXPECT_EQ(b->left(), a->left());
+    EXPECT_EQ(c->left(), a->left());
+
+    click(centre(*d), 0, MouseButton::Right);
+    EXPECT_EQ(marked(), std::vector<Control*>{d});
+    EXPECT_EQ(workspace.selected.control, d);
+    EXPECT_EQ(d->selectColor(), kBlue);
+}
+
+// Only a control that has the popup opens it: not the bare screen, not the device around
+// it, not a menu or the menu bar, and one click asks once.
+TEST_F(Designer, OnlyARightClickOnAControlAsksForThePopup) {
+    Control* button = place("Button", {10, 60});
+    Control* menu = place("Menu", {0, 0});
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->parent(), nullptr); // a window control, above the surface
+    const Point onMenu{menu->left() - form.surface().left() + 2,
+                       menu->top() - form.surface().top() + 2};
+    struct Case {
+        const char* where;
+        Point at;
+        MouseButton button;
+        bool popup;
+    };
+    const Case cases[] = {
+        {"control", centre(*button), MouseButton::Right, true},
+        {"control, left button", centre(*button), MouseButton::Left, false},
+        {"bare screen", {150, 150}, MouseButton::Right, false},
+        {"device around the screen", {-3, 170}, MouseButton::Right, false},
+        {"menu title", onMenu, MouseButton::Right, false},
+    };
+    for (const Case& c : cases) {
+        click(button);
+        click(c.at, 0, c.button);
+        EXPECT_EQ(window.takePopupRequest(), c.popup) << c.where;
+        EXPECT_FALSE(window.takePopupRequest()) << c.where;
+    }
+    EXPECT_TRUE(form.contains(button));
+}
+
+} // namespace
+} // namespace ornadeck

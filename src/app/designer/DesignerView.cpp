@@ -139,9 +139,8 @@ void DesignerView::mouseReleaseEvent(QMouseEvent* e) {
                            stateOf(*e, buttonFlag(*button)));
     invalidatePicture();
     emit changed();
-    // The surface has no popup; a right click on a control selected it first.
-    if (*button == MouseButton::Right && core_.workspace.selected.control != nullptr)
-        emit popupRequested(e->globalPosition().toPoint());
+    // Only a right click on a control that has the popup opens it; the press selected it.
+    if (designer_.takePopupRequest()) emit popupRequested(e->globalPosition().toPoint());
 }
 
 void DesignerView::keyPressEvent(QKeyEvent* e) {

@@ -6,6 +6,8 @@
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
 
+#include <utility>
+
 namespace ornadeck {
 
 namespace {
@@ -60,6 +62,8 @@ void DesignerWindow::finishBand(ShiftState shift) {
     remembered_ = workspace_.selected;
 }
 
+bool DesignerWindow::takePopupRequest() { return std::exchange(popupRequested_, false); }
+
 void DesignerWindow::releaseCapture() {
     if (capture_ == Capture::None) return;
     mouseRelease(lastPoint_, capturedButton_, ShiftState(buttonFlag(capturedButton_)));
@@ -71,6 +75,7 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
         (button == capturedButton_ || !shift.has(buttonFlag(capturedButton_))))
         releaseCapture();
     if (capture_ != Capture::None) return; // another button is already held
+    popupRequested_ = false;
     lastPoint_ = onSurface;
     capturedButton_ = button;
     syncGridSize();
@@ -170,6 +175,7 @@ void DesignerWindow::mouseRelease(Point onSurface, MouseButton button, ShiftStat
     }
     target->afterMouseRelease();
     closeDragStep();
+    popupRequested_ = button == MouseButton::Right;
     if (capture == Capture::Snap && target == static_cast<Control*>(form_.currentDialog()))
         surfaceMouseUp(*target, button, onSurface.x - target->left(), onSurface.y - target->top());
 }

@@ -101,9 +101,15 @@ void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x,
 
 void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
     remembered_ = Selection{&form_, &sender};
-    // A right press selects too, so the popup menu that follows acts on this control.
+    // A right press selects too, so the popup menu that follows acts on this control; on a
+    // control already marked it keeps every mark, so the popup's layout commands act on
+    // all of them.
+    const bool rightAlone =
+        shift.has(ShiftState::RightButton) && !shift.has(ShiftState::LeftButton);
+    const bool keepMarks = rightAlone && sender.selected();
     activate();
     engine().showProperties(form_, &sender);
+    if (keepMarks) return;
     mostrarSeleccionado(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
 }
 

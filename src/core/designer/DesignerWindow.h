@@ -51,6 +51,10 @@ class DesignerWindow {
     // Ends whatever a press captured as its release would, at the pointer's last place. For
     // when the release will never come: the view lost the mouse grab or the focus.
     void releaseCapture();
+    // Whether the last release ended a right click on a control that has the popup menu (a
+    // control of the surface or of the tested dialog, never a menu, the bar or the bare
+    // screen); asking clears it, so one click opens one popup.
+    bool takePopupRequest();
 
     // The window's own handlers, also reachable directly.
     void activate();
@@ -130,6 +134,7 @@ class DesignerWindow {
     GrabHandles snapDialog_;
     Capture capture_ = Capture::None;
     Control* captured_ = nullptr;
+    bool popupRequested_ = false;
     MouseButton capturedButton_ = MouseButton::Left;
     Point lastPoint_;
     PointerShape pointer_ = PointerShape::Arrow;

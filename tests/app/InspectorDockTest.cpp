@@ -9,10 +9,12 @@
 #include "ptlib/TPTList.h"
 #include "shell/BitmapEditor.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,6 +67,13 @@ class InspectorDockTest : public AppFixture {
         ASSERT_GE(i, 0) << entry.toStdString();
         list->setCurrentIndex(i);
         emit list->activated(i);
+    }
+    // Enter closes the editor a moment later, and what the ended edit changed is drawn a
+    // moment after that.
+    void endEdit(QLineEdit* line, Qt::Key key = Qt::Key_Return) {
+        QTest::keyClick(line, key);
+        for (int i = 0; i < 2; ++i)
+            QCoreApplication::processEvents();
     }
     void pressEllipsis(const QString& row) {
         QWidget* box = inspector().openEditor(row);
@@ -128,7 +137,7 @@ TEST_F(InspectorDockTest, BadValuesShowTheEnginesMessageAndKeepTheTypedText) {
     EXPECT_EQ(line->text(), "x");
     QTest::keyClick(line, Qt::Key_Return);
     QCoreApplication::processEvents(); // the grid closes its editor a moment later
-    EXPECT_EQ(cell("Left"), "x");
+    EXPECT_EQ(cell("Left"), QString::fromStdString(left)); // what the button still holds
 
     Control* image = place("spbBitmap", {60, 60});
     ASSERT_EQ(image->classId(), ClassId::CCBitmap);
@@ -139,6 +148,83 @@ TEST_F(InspectorDockTest, BadValuesShowTheEnginesMessageAndKeepTheTypedText) {
     emit width->textEdited("41");
     EXPECT_EQ(ui.lastText(), "The maximum width of a Image control is 40");
     EXPECT_EQ(image->width(), 40);
+
+    // Typed key by key, the corrected value is what the cell shows once the edit ends.
+    ui.messages.clear();
+    QLineEdit* typed = typeInto("Width", "100");
+    EXPECT_EQ(ui.lastText(), "The maximum width of a Image control is 40");
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell("Width"), "40");
+}
+
+// A name is tried when its edit ends, not at each key: no clash with "B" on the way, one
+// message for a refused name, which then gives way to the name the control has.
+TEST_F(InspectorDockTest, NamesApplyWhenTheirEditEndsAsOneStep) {
+    newProject(Library::PToolboxLib);
+    Control* first = place("spbButton", {20, 20});
+    Control* second = place("spbButton", {20, 60});
+    const std::string taken = first->name(), own = second->name();
+    ui.messages.clear();
+    QLineEdit* line = typeInto("Name", "Ok");
+    EXPECT_EQ(second->name(), own);
+    EXPECT_TRUE(ui.messages.empty());
+    endEdit(line);
+    EXPECT_EQ(second->name(), "Ok");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(window->command("mnuUndo")->text().toStdString(), "&Undo Change " + own + " Name");
+    EXPECT_TRUE(inspector().components().findText("Ok: Button") >= 0);
+
+    for (const std::string& refused : {std::string(), taken}) {
+        ui.messages.clear();
+        line = typeInto("Name", QString::fromStdString(refused));
+        EXPECT_TRUE(ui.messages.empty());
+        endEdit(line);
+        EXPECT_EQ(ui.messages.size(), 1u) << refused;
+        EXPECT_EQ(second->name(), "Ok");
+        EXPECT_EQ(cell("Name"), "Ok");
+    }
+
+    // Escape drops a name not yet applied; the form's own name works the same way.
+    line = typeInto("Name", "Dropped");
+    endEdit(line, Qt::Key_Escape);
+    EXPECT_EQ(second->name(), "Ok");
+    EXPECT_EQ(cell("Name"), "Ok");
+    click({150, 150});
+    line = typeInto("Name", "Settings");
+    EXPECT_EQ(activeForm().name(), "Form1");
+    endEdit(line);
+    EXPECT_EQ(activeForm().name(), "Settings");
+    EXPECT_TRUE(inspector().components().findText("Settings: Form") >= 0);
+}
+
+// The clipboard may hold anything, or data in no format at all: no text input breaks on it.
+TEST_F(InspectorDockTest, EveryTextInputTakesWhateverThePasteBrings) {
+    newProject(Library::CControls);
+    place("spbListBox", {20, 20});
+    core->ui.setScript(nullptr); // the real items editor
+    auto* control = new QMimeData;
+    control->setData("application/x-ornadeck-control", "[Button1]");
+    for (QMimeData* held : {new QMimeData, control}) {
+        QApplication::clipboard()->setMimeData(held);
+        QLineEdit* cellEditor = typeInto("Left", "12");
+        QTest::keyClick(cellEditor, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(cellEditor->text(), "12");
+        whenModal([](QWidget& dialog) {
+            auto* memo = dialog.findChild<QPlainTextEdit*>("memItems");
+            const QString before = memo->toPlainText();
+            QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(memo->toPlainText(), before);
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        });
+        pressEllipsis("Items");
+    }
+    core->ui.setScript(&ui);
+
+    BitmapEditor editor(4, 2, "");
+    BitmapDialog dialog(editor, ui);
+    QTest::keyClick(&dialog.grid(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editor.encoded(), "00");
 }
 
 TEST_F(InspectorDockTest, HundredRandomStringsPerRowBreakNothing) {
@@ -264,6 +350,16 @@ TEST_F(InspectorDockTest, TheComboListsTheFormSortedAndChoosesAnObject) {
     sorted.sort();
     EXPECT_EQ(texts, sorted);
     EXPECT_TRUE(texts.contains("Form1: Form"));
+    // As people read them: case aside, numbers by value.
+    for (int n = 3; n <= 10; ++n)
+        place("spbButton", {100, 4 + 18 * (n - 3)});
+    QStringList buttons;
+    for (int i = 0; i < combo.count(); ++i)
+        if (combo.itemText(i).endsWith(": Button")) buttons << combo.itemText(i);
+    EXPECT_EQ(buttons.first(), QString::fromStdString(button->name()) + ": Button")
+        << buttons.join(", ").toStdString();
+    EXPECT_LT(buttons.indexOf("Button9: Button"), buttons.indexOf("Button10: Button"))
+        << buttons.join(", ").toStdString();
 
     const int i = combo.findText(QString::fromStdString(button->name()) + ": Button");
     ASSERT_GE(i, 0);

@@ -95,7 +95,54 @@ TEST_F(InspectorTest, ClearingAMenuTopicSendsNothing) {
     EXPECT_EQ(inspector.type(row("Topic"), ""), Inspector::Sent::No);
     EXPECT_EQ(engineValue(menu, "Topic"), "File");
     // Typed text rows may be emptied.
-    ASSERT_EQ(inspector.type(row("Name"), "mnuFile"), Inspector::Sent::Applied);
+    ASSERT_EQ(inspector.type(row("Name"), ""), Inspector::Sent::No);
+    ASSERT_EQ(inspector.finish(row("Name"), "mnuFile"), Inspector::Sent::Applied);
+}
+
+// A name goes to the engine once, when its edit ends: never the names on the way there,
+// nothing for the name it already has, and a refusal once, after which every row shows
+// what the object holds. Other rows, sent as typed, show their corrected value at the end.
+TEST_F(InspectorTest, AnEndedEditAppliesANameAndShowsWhatTheObjectHolds) {
+    use(Library::CControls);
+    Form& form = newForm("Main");
+    Control* taken = place(form, "Button");
+    Control* image = place(form, "Image");
+    const std::string own = image->name();
+    struct Case {
+        std::string typed;
+        Inspector::Sent sent;
+        std::string name;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {own, Inspector::Sent::No, own, 0},
+        {"", Inspector::Sent::Rejected, own, 1},
+        {taken->name(), Inspector::Sent::Rejected, own, 1},
+        {"1st", Inspector::Sent::Rejected, own, 1},
+        {"Logo", Inspector::Sent::Applied, "Logo", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ui.messages.clear();
+        const std::string before = image->name();
+        for (std::size_t n = 1; n <= c.typed.size(); ++n)
+            EXPECT_EQ(inspector.type(row("Name"), c.typed.substr(0, n)), Inspector::Sent::No);
+        EXPECT_EQ(image->name(), before);
+        EXPECT_EQ(inspector.finish(row("Name"), c.typed), c.sent);
+        EXPECT_EQ(image->name(), c.name);
+        EXPECT_EQ(value("Name"), c.name);
+        EXPECT_EQ(ui.messages.size(), c.messages);
+    }
+
+    ui.messages.clear();
+    EXPECT_EQ(inspector.type(row("Width"), "100"), Inspector::Sent::Applied);
+    EXPECT_EQ(ui.lastText(), "The maximum width of a Image control is 40");
+    EXPECT_EQ(value("Width"), "100"); // as typed, until the edit ends
+    EXPECT_EQ(inspector.finish(row("Width"), "100"), Inspector::Sent::No); // sent already
+    EXPECT_EQ(value("Width"), "40");
+    EXPECT_EQ(inspector.type(row("Left"), ""), Inspector::Sent::No);
+    inspector.finish(row("Left"), "");
+    EXPECT_EQ(value("Left"), engineValue(image, "Left"));
 }
 
 TEST_F(InspectorTest, RowsFollowWhateverTheEngineShowsLast) {

@@ -62,6 +62,7 @@ InspectorDock::InspectorDock(AppCore& core, DesignerViews& views, QWidget* paren
 
     connect(combo_, &QComboBox::activated, this, &InspectorDock::chooseComponent);
     connect(delegate_, &ValueDelegate::typed, this, &InspectorDock::typed);
+    delegate_->setFinish([this](int row, const QString& text) { return finish(row, text); });
     connect(delegate_, &ValueDelegate::picked, this, &InspectorDock::picked);
     connect(delegate_, &ValueDelegate::openRequested, this, &InspectorDock::openRow);
     connect(delegate_, &ValueDelegate::moveRequested, this, &InspectorDock::moveRow);
@@ -148,6 +149,21 @@ void InspectorDock::typed(int row, const QString& text) {
     if (inspector_.type(static_cast<std::size_t>(row), text.toStdString()) ==
         Inspector::Sent::Applied)
         emit edited();
+}
+
+QString InspectorDock::finish(int row, const QString& text) {
+    const auto sent = inspector_.finish(static_cast<std::size_t>(row), text.toStdString());
+    // The other cells show what the object holds now too; the edited one is the caller's.
+    const auto& rows = inspector_.rows();
+    for (int i = 0; i < grid_->rowCount() && i < static_cast<int>(rows.size()); ++i)
+        if (i != row && grid_->item(i, 1))
+            grid_->item(i, 1)->setText(qText(rows[static_cast<std::size_t>(i)].second));
+    // Redrawing may rebuild the rows, which must wait until the grid has closed the editor.
+    if (sent == Inspector::Sent::Applied)
+        QMetaObject::invokeMethod(
+            this, [this] { emit edited(); }, Qt::QueuedConnection);
+    const auto r = static_cast<std::size_t>(row);
+    return r < rows.size() ? qText(rows[r].second) : text;
 }
 
 void InspectorDock::picked(int row, const QString& text) {

@@ -41,6 +41,7 @@ class InspectorDock : public QDockWidget {
     void showRows();
     void showComponents();
     void typed(int row, const QString& text);
+    QString finish(int row, const QString& text);
     void picked(int row, const QString& text);
     void openRow(int row);
     void moveRow(int row, int step);

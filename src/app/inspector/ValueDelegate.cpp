@@ -78,8 +78,9 @@ void ValueDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
 
 void ValueDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                  const QModelIndex& index) const {
-    // The cell keeps what was typed; the engine had each change as it came.
-    if (auto* line = qobject_cast<QLineEdit*>(editor)) model->setData(index, line->text());
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) return;
+    model->setData(index, finish_ ? finish_(index.row(), line->text()) : line->text());
 }
 
 void ValueDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -95,8 +96,10 @@ bool ValueDelegate::eventFilter(QObject* object, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) {
-        // Every change already reached the engine: there is nothing to revert to.
-        emit commitData(editor);
+        // A name not yet applied is dropped; every other change already reached the engine,
+        // so there is nothing to revert to.
+        const auto row = static_cast<std::size_t>(editor->property(kRowProperty).toInt());
+        if (!inspector_.appliesWhenEditEnds(row)) emit commitData(editor);
         emit closeEditor(editor, QAbstractItemDelegate::NoHint);
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <functional>
 
 namespace ornadeck {
 class Inspector;
@@ -10,7 +11,9 @@ class Inspector;
 namespace ornadeck::app {
 
 // The in-place editors of the value column: a text box, a pick list or an ellipsis box,
-// as the inspector model says for the row. Values travel as they change, not on commit.
+// as the inspector model says for the row. Values travel as they change, but for the rows
+// the model applies when their edit ends; either way the ended edit leaves in the cell what
+// the `finish` hook answers (what the object now holds).
 class ValueDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
@@ -26,6 +29,10 @@ class ValueDelegate : public QStyledItemDelegate {
 
     // The editor open now, if any.
     QWidget* editor() const { return editor_; }
+    // Called when a text edit ends, with its row and text; answers what the cell shows.
+    void setFinish(std::function<QString(int row, const QString& text)> finish) {
+        finish_ = std::move(finish);
+    }
 
   signals:
     void typed(int row, const QString& text);
@@ -40,6 +47,7 @@ class ValueDelegate : public QStyledItemDelegate {
   private:
     const Inspector& inspector_;
     mutable QPointer<QWidget> editor_;
+    std::function<QString(int, const QString&)> finish_;
 };
 
 } // namespace ornadeck::app

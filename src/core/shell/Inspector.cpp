@@ -2,6 +2,7 @@
 
 #include "cclib/TCCBitmap.h"
 #include "designer/DesignerWindow.h"
+#include "model/ReadingOrder.h"
 #include "model/Ui.h"
 #include "shell/FormPickLists.h"
 #include "shell/LibraryKit.h"
@@ -46,9 +47,10 @@ void Inspector::reload() {
 std::vector<ComponentEntry> Inspector::components() const {
     if (!workspace_.activeForm) return {};
     std::vector<ComponentEntry> list = workspace_.activeForm->components();
-    std::stable_sort(
-        list.begin(), list.end(),
-        [](const ComponentEntry& a, const ComponentEntry& b) { return a.text < b.text; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const ComponentEntry& a, const ComponentEntry& b) {
+                         return inReadingOrder(a.text, b.text);
+                     });
     return list;
 }
 
@@ -75,9 +77,31 @@ ValueEditor Inspector::editorOf(std::size_t row) const {
     return editorFor(rows_[row].first, !entries(row).empty());
 }
 
+bool Inspector::appliesWhenEditEnds(std::size_t row) const {
+    return row < rows_.size() && rows_[row].first == "Name";
+}
+
 Inspector::Sent Inspector::type(std::size_t row, std::string_view text) {
     if (row >= rows_.size()) return Sent::No;
     rows_[row].second = std::string(text);
+    if (appliesWhenEditEnds(row)) return Sent::No;
+    return send(row, text);
+}
+
+Inspector::Sent Inspector::finish(std::size_t row, std::string_view text) {
+    // Rows of an object no longer selected must not write into the one that is.
+    if (row >= rows_.size() || !current()) return Sent::No;
+    const std::string& name = rows_[row].first;
+    Engine& e = engine();
+    Sent sent = Sent::No;
+    if (appliesWhenEditEnds(row) && text != e.getProperty(*shown_.form, shown_.control, name))
+        sent = send(row, text);
+    for (PropertyRow& r : rows_)
+        r.second = e.getProperty(*shown_.form, shown_.control, r.first);
+    return sent;
+}
+
+Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
     if (!current() || !valorOk(rows_[row].first, text)) return Sent::No;
     DesignerWindow* d = designer();

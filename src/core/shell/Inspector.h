@@ -38,7 +38,7 @@ class Inspector {
     const std::vector<PropertyRow>& rows() const { return rows_; }
     // The object the rows belong to.
     const Selection& shown() const { return shown_; }
-    // The active form's components, sorted by their text.
+    // The active form's components, sorted by their text in reading order.
     std::vector<ComponentEntry> components() const;
     // Where a form's designer window is, so that edits become its undo steps; without one
     // they go to the engine directly.
@@ -54,8 +54,16 @@ class Inspector {
     ValueEditor editorOf(std::size_t row) const;
 
     // A typed value: the row keeps the text whatever happens; it goes to the engine only
-    // when it may (valorOk), and a refusal is shown with the engine's message.
+    // when it may (valorOk), and a refusal is shown with the engine's message. A row that
+    // applies when its edit ends (a name) only keeps the text.
     Sent type(std::size_t row, std::string_view text);
+    // Whether a row's value goes to the engine only when its edit ends: a name tried at each
+    // key would clash with other names on the way ("B", "Bu") and refuse an empty one.
+    bool appliesWhenEditEnds(std::size_t row) const;
+    // The edit of a row ended (Enter, or the cell lost the focus) with `text` in it. A row
+    // that applies when its edit ends sends it now, as one step, its refusal shown once;
+    // then every row shows what its object now holds, corrected or kept.
+    Sent finish(std::size_t row, std::string_view text);
     // A picked value: typed, then every row shown again by the engine.
     Sent pick(std::size_t row, std::string_view text);
 
@@ -75,6 +83,7 @@ class Inspector {
     bool current() const;
     TCCBitmap* picture() const;
     void take(std::vector<PropertyRow> rows);
+    Sent send(std::size_t row, std::string_view text);
 
     Workspace& workspace_;
     Ui& ui_;

@@ -46,7 +46,7 @@ class AppCore {
     LayoutCommands layout{workspace, ui};
     FormRenderer renderer{fonts};
     // Lives as long as the program: the generate window keeps its contents between showings.
-    GenerateSession generate{workspace, ui, isReadablePicture};
+    GenerateSession generate{workspace, ui, readPicture};
     // Unsaved forms, kept in the per-user state folder against a crash.
     RecoveryFiles recovery;
 

@@ -6,6 +6,7 @@
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "shell/HeadlessProject.h"
+#include "shell/IconFiles.h"
 #include "shell/LibraryKit.h"
 
 #include <CLI/CLI.hpp>
@@ -45,7 +46,8 @@ std::future<std::vector<Finding>> checkForErrors(const HeadlessProject& project)
     }
 }
 
-int generate(const Options& options, std::ostream& out, std::ostream& err) {
+int generate(const Options& options, const IconReading& icons, std::ostream& out,
+             std::ostream& err) {
     Workspace workspace;
     SilentUi ui;
     LibraryKits kits(workspace, ui);
@@ -94,23 +96,27 @@ int generate(const Options& options, std::ostream& out, std::ostream& err) {
         return 1;
     }
     const SaveReport report = saveGeneratedTexts(texts, settings, outDir, project.name,
-                                                 project.library, ReplacePolicy::Overwrite, ui);
+                                                 project.library, ReplacePolicy::Overwrite, ui,
+                                                 bitmapIconWriter(icons.read, icons.formats));
     for (const auto& p : report.written)
         out << p.string() << "\n";
     for (const auto& w : report.charsetWarnings)
         err << "ornadeck-cli: warning: " << w << "\n";
+    for (const auto& e : report.iconErrors)
+        err << "ornadeck-cli: " << e << "\n";
     if (!report.status) {
         err << "ornadeck-cli: " << report.status.message() << "\n";
         return 1;
     }
     if (!report.libraryWarning.empty())
         err << "ornadeck-cli: warning: " << report.libraryWarning << "\n";
-    return 0;
+    return report.iconErrors.empty() ? 0 : 1;
 }
 
 } // namespace
 
-Command addGenerateCommand(CLI::App& tool, std::ostream& out, std::ostream& err) {
+Command addGenerateCommand(CLI::App& tool, IconReading icons, std::ostream& out,
+                           std::ostream& err) {
     auto options = std::make_shared<Options>();
     CLI::App* app = tool.add_subcommand(
         "generate", "Write the project's PocketC source (and icons for the PDE target)");
@@ -127,11 +133,16 @@ Command addGenerateCommand(CLI::App& tool, std::ostream& out, std::ostream& err)
         ->excludes(memos);
     app->add_option("--first", options->first, "The form shown first (overrides Code/FirstForm)")
         ->type_name("FORM");
-    return {app, [options, &out, &err] { return generate(*options, out, err); }};
+    return {app, [options, icons = std::move(icons), &out, &err] {
+                return generate(*options, icons, out, err);
+            }};
 }
 
 int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
-    return runCommandAlone(addGenerateCommand, "generate", args, out, err);
+    const auto add = [](CLI::App& tool, std::ostream& o, std::ostream& e) {
+        return addGenerateCommand(tool, {readBmpPicture, "BMP"}, o, e);
+    };
+    return runCommandAlone(add, "generate", args, out, err);
 }
 
 } // namespace ornadeck::cli

@@ -1,7 +1,9 @@
 #include "cli/PngFile.h"
 
 #include "model/AtomicFile.h"
+#include "shell/IconFiles.h"
 
+#include <fstream>
 #include <png.h>
 #include <string>
 #include <vector>
@@ -77,6 +79,14 @@ std::optional<Image> readPng(const std::filesystem::path& path) {
             image.set(x, y, Color{p[0]} | Color{p[1]} << 8 | Color{p[2]} << 16);
         }
     return image;
+}
+
+std::optional<Image> readIconPicture(const std::filesystem::path& path) {
+    std::string signature(8, '\0');
+    std::ifstream in(path, std::ios::binary);
+    in.read(signature.data(), static_cast<std::streamsize>(signature.size()));
+    if (signature == "\x89PNG\r\n\x1a\n") return readPng(path);
+    return readBmpPicture(path);
 }
 
 } // namespace ornadeck::cli

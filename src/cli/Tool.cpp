@@ -3,6 +3,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/GenerateCommand.h"
+#include "cli/PngFile.h"
 #include "cli/RenderCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -47,8 +48,8 @@ int runTool(const std::vector<std::string_view>& args, const std::filesystem::pa
             std::ostream& out, std::ostream& err) {
     const auto tool = makeToolCommandLine();
     const std::vector<Command> commands{
-        addGenerateCommand(*tool, out, err), addCheckCommand(*tool, fontFolder, out, err),
-        addRenderCommand(*tool, fontFolder, out, err),
+        addGenerateCommand(*tool, {readIconPicture, "PNG or BMP"}, out, err),
+        addCheckCommand(*tool, fontFolder, out, err), addRenderCommand(*tool, fontFolder, out, err),
         // Further commands: one add...Command line each, in the order --help lists them.
     };
     return runCommandLine(*tool, commands, args, out, err);

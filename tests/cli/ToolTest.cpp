@@ -1,8 +1,10 @@
 #include "cli/Tool.h"
 
 #include "cli/PngFile.h"
+#include "render/BmpFile.h"
 #include "support/TempDir.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -117,6 +119,42 @@ TEST_F(Tool, RenderScaleIsADecimalFromOneToSixteen) {
         ASSERT_TRUE(picture);
         EXPECT_EQ(picture->width(), width) << scale;
     }
+}
+
+} // namespace
+} // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// The desktop compiler reads only Windows bitmaps: a PNG icon is written as a real one,
+// and a picture in any other format is an error naming its key and file, with status 1.
+TEST_F(Tool, GenerateWritesIconsAsBitmapsWhateverTheirFormat) {
+    test::TempDir temp;
+    fs::copy(ORNADECK_SOURCE_DIR "/examples/ptoolbox", temp.path() / "p");
+    Image icon(2, 2, kWhite);
+    icon.set(0, 0, kBlack);
+    ASSERT_TRUE(cli::writePng(icon, temp.path() / "icon.png").ok());
+    {
+        std::ofstream(temp.path() / "icon.gif") << "GIF89a";
+        std::ofstream project(temp.path() / "p" / "Palm.ozp", std::ios::app);
+        project << "\r\n[Icons]\r\nLarge1=" << (temp.path() / "icon.png").string()
+                << "\r\nSmall1=" << (temp.path() / "icon.gif").string() << "\r\n";
+    }
+    const fs::path outDir = temp.path() / "out";
+    EXPECT_EQ(run({"generate", (temp.path() / "p" / "Palm.ozp").string(), "--pde", "--out",
+                   outDir.string()}),
+              1);
+    std::ifstream written(outDir / "large1.bmp", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(written), {}};
+    EXPECT_EQ(bytes, bmpFileBytes(icon));
+    EXPECT_FALSE(fs::exists(outDir / "small1.bmp"));
+    EXPECT_NE(err.str().find("ornadeck-cli: Icon Small1: " + (temp.path() / "icon.gif").string() +
+                             " cannot be read as a picture (PNG or BMP); small1.bmp was not "
+                             "written."),
+              std::string::npos)
+        << err.str();
+    EXPECT_TRUE(fs::exists(outDir / "Palm.pc")); // the code is written all the same
 }
 
 } // namespace

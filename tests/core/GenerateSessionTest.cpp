@@ -6,6 +6,7 @@
 #include "model/IniFile.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
+#include "render/BmpFile.h"
 #include "shell/LibraryKit.h"
 #include "shell/ProjectCommands.h"
 #include "support/FakeUi.h"
@@ -79,9 +80,10 @@ class GenerateSessionTest : public testing::Test {
         EXPECT_TRUE(ini.load(workspace.projectPath).ok());
         return ini.readString(section, key, "<absent>");
     }
+    // A two-pixel bitmap, whatever its name says.
     fs::path picture(const char* name) {
         const fs::path p = dir / name;
-        writeText(p, std::string("BM") + name);
+        writeText(p, bmpFileBytes(Image(2, 1, kBlack)));
         return p;
     }
 
@@ -92,12 +94,7 @@ class GenerateSessionTest : public testing::Test {
     Settings settings;
     LibraryKits kits{workspace, ui};
     ProjectCommands commands{workspace, ui, settings, kits};
-    // Pictures are the files whose name ends in ".bmp" and that exist.
-    IconLoader loader = [](const fs::path& p) {
-        std::error_code ec;
-        return p.extension() == ".bmp" && fs::is_regular_file(p, ec);
-    };
-    GenerateSession session{workspace, ui, loader};
+    GenerateSession session{workspace, ui, readBmpPicture};
 };
 
 TEST_F(GenerateSessionTest, OpeningReadsTheProjectsKeysOrTheirDefaults) {
@@ -220,7 +217,8 @@ TEST_F(GenerateSessionTest, GenerateAndIconPicksKeepEveryOtherSectionByteForByte
 TEST_F(GenerateSessionTest, IconPicksWriteTheirKeyAtOnceOrNothing) {
     savedExample();
     session.open();
-    ui.files = {picture("s8.bmp"), std::nullopt, picture("notes.txt")};
+    writeText(dir / "notes.txt", "BM, but no bitmap");
+    ui.files = {picture("s8.bmp"), std::nullopt, dir / "notes.txt"};
     ASSERT_TRUE(session.pickIcon(7));
     EXPECT_EQ(projectKey("Icons", "Small8"), (dir / "s8.bmp").string()); // no Generate needed
     EXPECT_EQ(session.icon(7), (dir / "s8.bmp").string());
@@ -253,7 +251,8 @@ TEST_F(GenerateSessionTest, OpeningLoadsOnlyIconsThatAreReadablePictures) {
     const fs::path large2 = picture("l2.bmp");
     writeText(path, bytesOf(path) + "[Icons]\r\nLarge2=" + large2.string() +
                         "\r\nSmall1=" + (dir / "gone.bmp").string() +
-                        "\r\nSmall2=" + picture("s2.txt").string() + "\r\n");
+                        "\r\nSmall2=" + (dir / "s2.txt").string() + "\r\n");
+    writeText(dir / "s2.txt", "no picture");
     ui.messages.clear(); // the project's save asked about its forms
     session.open();
     EXPECT_EQ(session.icon(2), large2.string());
@@ -354,7 +353,7 @@ TEST_F(GenerateSessionTest, SaveWritesTheEditedPanesAskingBeforeEachReplace) {
     const fs::path out = dir / "ccontrols" / "out"; // Output=out, from the project's folder
     ASSERT_TRUE(session.save());
     EXPECT_EQ(bytesOf(out / "DemoEvents.pc"), "// mine\r\n\r\n");
-    EXPECT_EQ(bytesOf(out / "large4.bmp"), "BMl4.bmp");
+    EXPECT_EQ(bytesOf(out / "large4.bmp"), bmpFileBytes(Image(2, 1, kBlack)));
     EXPECT_EQ(bytesOf(out / "Demo.pc").rfind("@cid \"ORDK\";\r\n", 0), 0u);
     EXPECT_EQ(ui.lastText(),
               "CControls library not found at project source path. You must copy it before "

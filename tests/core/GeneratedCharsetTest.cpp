@@ -3,6 +3,7 @@
 #include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
+#include "shell/IconFiles.h"
 #include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
@@ -55,8 +56,9 @@ TEST_P(GeneratedCharset, AllFourFilesAreWindows1252AndEachBadControlIsNamedOnce)
     GenerationSettings settings;
     const GeneratedTexts texts = generateTexts(*generator, settings, {&form, &other}, "Demo");
     ASSERT_TRUE(texts.status.ok());
-    const SaveReport report = saveGeneratedTexts(texts, settings, temp.path(), "Demo", GetParam(),
-                                                 ReplacePolicy::Overwrite, ui);
+    const SaveReport report =
+        saveGeneratedTexts(texts, settings, temp.path(), "Demo", GetParam(),
+                           ReplacePolicy::Overwrite, ui, bitmapIconWriter(readBmpPicture, "BMP"));
     ASSERT_TRUE(report.status.ok());
 
     std::string all;

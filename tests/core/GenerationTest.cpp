@@ -3,6 +3,8 @@
 #include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "render/BmpFile.h"
+#include "shell/IconFiles.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -49,6 +51,7 @@ class GenerationTest : public testing::Test {
     RecordingGenerator generator;
     GenerationSettings settings;
     test::FakeUi ui;
+    IconFileWriter writeIcon = bitmapIconWriter(readBmpPicture, "BMP");
 };
 
 TEST_F(GenerationTest, PdeTargetStartsWithThePrcLinesAndLoadedIconsInOrder) {
@@ -77,12 +80,13 @@ TEST_F(GenerationTest, SaveAsksPerFileNoSkipsCancelStops) {
     std::ofstream(dir / "Demo.pc") << "old main";
     std::ofstream(dir / "DemoEvents.pc") << "old events";
     ui.answers = {Answer::No, Answer::Cancel};
-    auto report =
-        saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls, ReplacePolicy::Ask, ui);
+    auto report = saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls,
+                                     ReplacePolicy::Ask, ui, writeIcon);
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(ui.messages[0].text,
               (dir / "Demo.pc").string() + " already exists. Do you want to replace it?");
     EXPECT_EQ(ui.messages[0].caption, "Warning");
+    EXPECT_EQ(ui.messages[0].defaultAnswer, Answer::No); // replacing is never the default
     EXPECT_EQ(contents(dir / "Demo.pc"), "old main");
     EXPECT_EQ(contents(dir / "DemoForms.pc"), "pde Demo\r\n");
     EXPECT_EQ(contents(dir / "DemoEvents.pc"), "old events");
@@ -90,25 +94,48 @@ TEST_F(GenerationTest, SaveAsksPerFileNoSkipsCancelStops) {
     EXPECT_EQ(ui.messages.size(), 2u);        // and no library warning either
 }
 
-TEST_F(GenerationTest, SaveCopiesIconsAndWarnsWhenTheLibraryIsMissing) {
-    const fs::path icon = dir / "my icon.bmp";
-    std::ofstream(icon) << "BM-picture";
-    settings.icons[2] = icon.string();
+// The desktop compiler reads Windows bitmaps: whatever file was picked, a real one is written,
+// and a file that is no picture writes nothing for its icon but stops nothing else.
+TEST_F(GenerationTest, SaveWritesIconsAsBitmapsAndWarnsWhenTheLibraryIsMissing) {
+    Image blackAndWhite(3, 2, kWhite), colour(2, 1, kWhite);
+    blackAndWhite.set(0, 0, kBlack);
+    colour.set(1, 0, 0x00336699);
+    // Kept as 24-bit files, so the written 1-bit one cannot be a copy.
+    Image widened = blackAndWhite;
+    widened.set(2, 1, 0x00010101);
+    std::string stored = bmpFileBytes(widened);
+    // Back to white in the file (the bottom row comes first): 24 bits, only two colours.
+    stored.replace(54 + 2 * 3, 3, "\xFF\xFF\xFF");
+    const fs::path bw = dir / "my icon.bmp", rgb = dir / "colour.bmp", gif = dir / "icon.gif";
+    std::ofstream(bw, std::ios::binary) << stored;
+    std::ofstream(rgb, std::ios::binary) << bmpFileBytes(colour);
+    std::ofstream(gif, std::ios::binary) << "GIF89a";
+    settings.icons[2] = bw.string();
+    settings.icons[3] = gif.string();
+    settings.icons[6] = rgb.string();
     const auto t = generateTexts(generator, settings, forms, "Demo");
     const fs::path out = dir / "out";
     fs::create_directory(out);
     auto report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
-                                     ReplacePolicy::Overwrite, ui);
+                                     ReplacePolicy::Overwrite, ui, writeIcon);
     ASSERT_TRUE(report.status.ok());
-    EXPECT_EQ(report.written.size(), 5u);
-    EXPECT_EQ(contents(out / "large2.bmp"), "BM-picture");
+    EXPECT_EQ(report.written.size(), 6u);
+    EXPECT_EQ(contents(out / "large2.bmp"), bmpFileBytes(blackAndWhite));
+    EXPECT_EQ(contents(out / "large2.bmp")[28], 1); // bits per pixel
+    EXPECT_EQ(contents(out / "large8.bmp"), bmpFileBytes(colour));
+    EXPECT_FALSE(fs::exists(out / "small2.bmp"));
+    EXPECT_EQ(report.iconErrors, std::vector<std::string>{"Icon Small2: " + gif.string() +
+                                                          " cannot be read as a picture (BMP); "
+                                                          "small2.bmp was not written."});
     EXPECT_EQ(report.libraryWarning, "PToolboxLib header file Fctl.h not found at project "
                                      "source path. You must copy it before compile.");
 
     std::ofstream(out / "Fctl.h") << "";
+    settings.icons[3].clear();
     report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
-                                ReplacePolicy::Overwrite, ui);
+                                ReplacePolicy::Overwrite, ui, writeIcon);
     EXPECT_TRUE(report.libraryWarning.empty()); // found, whatever its case
+    EXPECT_TRUE(report.iconErrors.empty());
 }
 
 TEST_F(GenerationTest, NoFormsGeneratesAndSavesNothing) {
@@ -117,7 +144,7 @@ TEST_F(GenerationTest, NoFormsGeneratesAndSavesNothing) {
     EXPECT_NE(t.status.message().find("no form"), std::string::npos);
     EXPECT_TRUE(t.main.empty() && t.forms.empty() && t.events.empty() && t.header.empty());
     const auto report = saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls,
-                                           ReplacePolicy::Overwrite, ui);
+                                           ReplacePolicy::Overwrite, ui, writeIcon);
     EXPECT_FALSE(report.status.ok());
     EXPECT_TRUE(fs::is_empty(dir));
 }
@@ -131,7 +158,7 @@ TEST_F(GenerationTest, MemosTargetWritesNoIcons) {
     fs::create_directory(out);
     const auto report =
         saveGeneratedTexts(generateTexts(generator, settings, forms, "Demo"), settings, out, "Demo",
-                           Library::CControls, ReplacePolicy::Overwrite, ui);
+                           Library::CControls, ReplacePolicy::Overwrite, ui, writeIcon);
     ASSERT_TRUE(report.status.ok());
     EXPECT_EQ(report.written.size(), 4u);
     EXPECT_FALSE(fs::exists(out / "large1.bmp"));
@@ -142,7 +169,7 @@ TEST_F(GenerationTest, EditedTextsAreSavedInWindows1252) {
     auto t = generateTexts(generator, settings, forms, "Demo");
     t.events.push_back("// caf\u00e9 \u2192 \u20ac");
     const auto report = saveGeneratedTexts(t, settings, dir, "Demo", Library::CControls,
-                                           ReplacePolicy::Overwrite, ui);
+                                           ReplacePolicy::Overwrite, ui, writeIcon);
     ASSERT_TRUE(report.status.ok());
     EXPECT_EQ(contents(dir / "DemoEvents.pc"), "events\r\n// caf\xE9 ? \x80\r\n");
     ASSERT_EQ(report.charsetWarnings.size(), 1u);

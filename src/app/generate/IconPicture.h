@@ -1,12 +1,16 @@
 #pragma once
 
+#include "render/Image.h"
+
 #include <QPixmap>
 #include <filesystem>
+#include <optional>
 
 namespace ornadeck::app {
 
-// Whether Qt's image reader can decode the file: the core's test before it takes an icon.
-bool isReadablePicture(const std::filesystem::path& path);
+// The picture in any format Qt's image reader decodes, as the core's pixels; transparent
+// parts are laid on white, as the handheld shows an icon. Nothing when it cannot be read.
+std::optional<Image> readPicture(const std::filesystem::path& path);
 
 // The icon as its box shows it, at its own size (no scaling: the pixels are the icon's).
 QPixmap iconPicture(const std::filesystem::path& path);

@@ -25,13 +25,6 @@ const Form& firstFormOf(const FormList& forms, const std::string& name) {
     return *forms.front();
 }
 
-// Copies an icon's picture beside the code; the generate window hands over bitmap files.
-Status copyIcon(const fs::path& from, const fs::path& to) {
-    std::string bytes;
-    if (Status s = readFileBytes(from, bytes); !s) return s;
-    return writeFileAtomically(to, bytes);
-}
-
 // The library's source may be spelled in any case ("Fctl.h" is what the code includes), and
 // this file system tells cases apart.
 bool hasFileIgnoringCase(const fs::path& directory, std::string_view name) {
@@ -128,7 +121,8 @@ std::string joinCrLf(const Lines& lines) {
 
 SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
                               const fs::path& directory, const std::string& project,
-                              Library library, ReplacePolicy policy, Ui& ui) {
+                              Library library, ReplacePolicy policy, Ui& ui,
+                              const IconFileWriter& writeIcon) {
     SaveReport report;
     if (!texts.status) {
         report.status = texts.status;
@@ -152,7 +146,7 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
         if (policy == ReplacePolicy::Ask && fs::exists(path, ec)) {
             const Answer a =
                 ui.ask({path.string() + " already exists. Do you want to replace it?", "Warning",
-                        MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::Yes});
+                        MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::No});
             if (a == Answer::Cancel) {
                 report.cancelled = true;
                 return finish();
@@ -172,8 +166,12 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
     for (std::size_t i = 0; i < kIconSlots.size() && !settings.memos; ++i) {
         if (settings.icons[i].empty()) continue;
         const fs::path path = directory / kIconSlots[i].fileName;
-        report.status = copyIcon(settings.icons[i], path);
-        if (!report.status) return finish();
+        if (Status s = writeIcon(settings.icons[i], path); !s) {
+            report.iconErrors.push_back("Icon " + std::string(kIconSlots[i].key) + ": " +
+                                        s.message() + "; " + kIconSlots[i].fileName +
+                                        " was not written.");
+            continue;
+        }
         report.written.push_back(path);
     }
     if (!settings.memos) {

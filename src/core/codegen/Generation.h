@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,10 @@ bool librarySourcePresent(const std::filesystem::path& directory, Library librar
 
 enum class ReplacePolicy { Ask, Overwrite };
 
+// Writes the icon picture at `source` as the bitmap file `target`, or says why it cannot.
+using IconFileWriter =
+    std::function<Status(const std::filesystem::path& source, const std::filesystem::path& target)>;
+
 struct SaveReport {
     std::vector<std::filesystem::path> written;
     // The library source is not beside the code: the warning text, else empty.
@@ -51,16 +56,20 @@ struct SaveReport {
     // Characters written as "?": the texts' warnings, or one naming the file when only an
     // edit of the shown texts brought them in.
     std::vector<std::string> charsetWarnings;
+    // One message per icon that could not be written, naming its key and file; nothing was
+    // written for it, and the other files were written all the same.
+    std::vector<std::string> iconErrors;
     bool cancelled = false;
     Status status;
 };
 
 // Saves the texts into `directory` in Windows-1252, the handheld's character set (asking
-// before replacing each existing file, or not), copies the loaded icons as their bitmap
-// files for the desktop target, and checks for the library's source. Warnings are shown
-// through the Ui and kept in the report.
+// before replacing each existing file, or not), writes the loaded icons as their bitmap
+// files for the desktop target through `writeIcon`, and checks for the library's source.
+// Warnings are shown through the Ui and kept in the report; icon errors are only reported.
 SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
                               const std::filesystem::path& directory, const std::string& project,
-                              Library library, ReplacePolicy policy, Ui& ui);
+                              Library library, ReplacePolicy policy, Ui& ui,
+                              const IconFileWriter& writeIcon);
 
 } // namespace ornadeck

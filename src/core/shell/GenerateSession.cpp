@@ -33,8 +33,8 @@ std::string firstChars(const std::string& text, std::size_t count) {
 
 } // namespace
 
-GenerateSession::GenerateSession(Workspace& workspace, Ui& ui, IconLoader loader)
-    : workspace_(workspace), ui_(ui), loader_(std::move(loader)) {}
+GenerateSession::GenerateSession(Workspace& workspace, Ui& ui, PictureReader readPicture)
+    : workspace_(workspace), ui_(ui), readPicture_(std::move(readPicture)) {}
 
 void GenerateSession::open() {
     emptyPanes();
@@ -64,7 +64,7 @@ void GenerateSession::open() {
     // A box the project names no readable picture for is emptied, so that no icon of the
     // project shown before is generated into this one.
     for (std::size_t i = 0; i < icons_.size(); ++i)
-        icons_[i] = !s.icons[i].empty() && loader_(s.icons[i]) ? s.icons[i] : "";
+        icons_[i] = !s.icons[i].empty() && readPicture_(s.icons[i]) ? s.icons[i] : "";
     for (PaneState& p : panes_)
         p.counted = false;
 }
@@ -97,7 +97,7 @@ bool GenerateSession::pickIcon(std::size_t slot) {
     const auto chosen = ui_.chooseOpenFile(iconTitle(slot), "Bitmaps (*.bmp)|*.bmp", "bmp");
     if (!chosen) return false;
     const std::string path = fs::absolute(*chosen).lexically_normal().string();
-    if (!loader_(path)) {
+    if (!readPicture_(path)) {
         ui_.showError(path + " cannot be read as a picture.");
         return false;
     }
@@ -167,9 +167,11 @@ bool GenerateSession::save() {
     texts.charsetWarnings = charsetWarnings_;
     const SaveReport report =
         saveGeneratedTexts(texts, settings(), directory, workspace_.projectName, workspace_.library,
-                           ReplacePolicy::Ask, ui_);
+                           ReplacePolicy::Ask, ui_, bitmapIconWriter(readPicture_, ""));
+    for (const std::string& error : report.iconErrors)
+        ui_.showError(error);
     if (!report.status) ui_.showError(report.status.message());
-    return report.status.ok() && !report.cancelled;
+    return report.status.ok() && !report.cancelled && report.iconErrors.empty();
 }
 
 void GenerateSession::setPane(std::size_t p, std::string text) {

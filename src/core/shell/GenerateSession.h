@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codegen/GenerationSettings.h"
+#include "shell/IconFiles.h"
 #include "shell/PaneText.h"
 
 #include <array>
@@ -15,10 +16,6 @@ namespace ornadeck {
 class Ui;
 struct Workspace;
 
-// Whether a file can be read as a picture: the core cannot decode pictures, the desktop
-// asks its image reader, tests answer from a list.
-using IconLoader = std::function<bool(const std::filesystem::path&)>;
-
 // What the generate window shows and what its buttons do. It lives as long as the program,
 // so the directory box, the icons and the panes keep their contents between showings.
 class GenerateSession {
@@ -27,7 +24,9 @@ class GenerateSession {
     static constexpr std::size_t kCreatorIdLimit = 4;
     static constexpr std::size_t kDbNameLimit = 31;
 
-    GenerateSession(Workspace& workspace, Ui& ui, IconLoader loader);
+    // `readPicture` reads the icon files the user picks: the desktop reads every format its
+    // image reader knows; icons are saved as Windows bitmaps whatever they were.
+    GenerateSession(Workspace& workspace, Ui& ui, PictureReader readPicture);
 
     // Refreshes everything from the open project, as each showing of the window does.
     void open();
@@ -91,7 +90,7 @@ class GenerateSession {
 
     Workspace& workspace_;
     Ui& ui_;
-    IconLoader loader_;
+    PictureReader readPicture_;
     std::string title_;
     std::string output_;
     // The project the directory box was filled for: another project starts from its own.

@@ -12,6 +12,8 @@ namespace ornadeck::app {
 class QtUi final : public Ui {
   public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
+    // The window the dialogs and messages belong to.
+    QWidget* parentWidget() const { return parent_; }
     void setScript(Ui* script) { script_ = script; }
 
     Answer ask(const Message& message) override;

@@ -125,6 +125,14 @@ TEST_F(EditingTest, ZoomStepsBetweenOneAndFourAndMapsPointsExactly) {
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(activeView(), &wheel);
     EXPECT_EQ(activeView()->zoom(), 3);
+
+    // A touchpad turns in small steps: a zoom step once they make a whole notch.
+    for (int i = 1; i <= 4; ++i) {
+        QWheelEvent small(at, activeView()->mapToGlobal(at), {}, {0, 30}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::ScrollUpdate, false);
+        QApplication::sendEvent(activeView(), &small);
+        EXPECT_EQ(activeView()->zoom(), i < 4 ? 3 : 4) << i;
+    }
 }
 
 TEST_F(EditingTest, EachFormFileKeepsItsZoomForTheNextRun) {

@@ -306,11 +306,13 @@ TEST_F(InspectorDockTest, ADiagonalDrawnInTheBitmapEditorIsSavedWithTheForm) {
     whenModal([&](QWidget& dialog) {
         ASSERT_NE(qobject_cast<BitmapDialog*>(&dialog), nullptr);
         EXPECT_EQ(dialog.windowTitle(), "Bitmap Editor");
+        EXPECT_EQ(core->ui.parentWidget(), &dialog); // its Clear question is its own
         drawDiagonal(dialog);
         dialog.findChild<QPushButton*>("butCancel")->click();
     });
     pressEllipsis("Bitmap");
     EXPECT_EQ(static_cast<TCCBitmap*>(image)->stringBits(), "");
+    EXPECT_EQ(core->ui.parentWidget(), window.get());
 
     const QImage before = activeView()->picture();
     whenModal([&](QWidget& dialog) {

@@ -74,3 +74,26 @@ TEST_F(SettingsTest, RecentListCanBeClearedOrRidOfProjectsThatAreGone) {
 
 } // namespace
 } // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// On a first run the per-user folder is not there yet; OK in Options must not fail on it,
+// and a folder that cannot be made says so.
+TEST(SettingsOptions, SavingMakesTheSettingsFolderFirst) {
+    test::TempDir temp;
+    const fs::path file = temp.path() / "config" / "ornadeck" / "options.ini";
+    Settings s = Settings::load(file);
+    s.formWhite = false;
+    ASSERT_TRUE(s.saveOptions(file).ok());
+    EXPECT_FALSE(Settings::load(file).formWhite);
+
+    std::ofstream(temp.path() / "blocked") << "a file where a folder should be";
+    const Status refused = s.saveOptions(temp.path() / "blocked" / "options.ini");
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message().rfind("Cannot write " + (temp.path() / "blocked").string(), 0), 0u)
+        << refused.message();
+}
+
+} // namespace
+} // namespace ornadeck

@@ -176,7 +176,10 @@ void DesignerView::wheelEvent(QWheelEvent* e) {
         QWidget::wheelEvent(e);
         return;
     }
-    const int steps = e->angleDelta().y() / 120;
+    // Touchpads send many small deltas: a zoom step waits until they add up to a notch.
+    wheelDelta_ += e->angleDelta().y();
+    const int steps = wheelDelta_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelDelta_ -= steps * QWheelEvent::DefaultDeltasPerStep;
     if (steps != 0) setZoom(zoom_ + steps);
     emit changed();
     e->accept();

@@ -57,6 +57,8 @@ class DesignerView : public QWidget {
     AppCore& core_;
     DesignerWindow designer_;
     int zoom_ = 2;
+    // Wheel turning with Ctrl not yet a whole zoom step, in eighths of a degree.
+    int wheelDelta_ = 0;
     ViewMapping mapping_;
     QImage picture_;
     bool pictureValid_ = false;

@@ -1,5 +1,6 @@
 #include "dialogs/BitmapDialog.h"
 
+#include "QtUi.h"
 #include "dialogs/BitmapGrid.h"
 #include "shell/BitmapEditor.h"
 
@@ -65,9 +66,14 @@ BitmapDialog::BitmapDialog(BitmapEditor& editor, Ui& ui, QWidget* parent)
     grid_->setFocus();
 }
 
-bool BitmapDialog::edit(QWidget* parent, BitmapEditor& editor, Ui& ui) {
+bool BitmapDialog::edit(QWidget* parent, BitmapEditor& editor, QtUi& ui) {
     BitmapDialog dialog(editor, ui, parent);
-    return dialog.exec() == QDialog::Accepted;
+    // Its questions (Clear) belong to this window, not to the one under it.
+    QWidget* before = ui.parentWidget();
+    ui.setParentWidget(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    ui.setParentWidget(before);
+    return accepted;
 }
 
 } // namespace ornadeck::app

@@ -9,6 +9,8 @@ class Ui;
 
 namespace ornadeck::app {
 
+class QtUi;
+
 class BitmapGrid;
 
 // "Bitmap Editor": the cell grid with OK, Cancel and "Clear" in a column on its right.
@@ -20,8 +22,8 @@ class BitmapDialog : public QDialog {
 
     BitmapGrid& grid() const { return *grid_; }
 
-    // Shows the editor modally; true on OK.
-    static bool edit(QWidget* parent, BitmapEditor& editor, Ui& ui);
+    // Shows the editor modally, its questions parented to it; true on OK.
+    static bool edit(QWidget* parent, BitmapEditor& editor, QtUi& ui);
 
   private:
     BitmapGrid* grid_;

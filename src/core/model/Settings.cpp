@@ -47,6 +47,10 @@ Status Settings::save(const std::filesystem::path& path) {
 Status Settings::saveOptions(const std::filesystem::path& path) {
     ini_.writeInt("Design", "FormWhite", formWhite ? 1 : 0);
     ini_.writeString("Code", "CControlsPath", ccontrolsPath);
+    // On a first run the per-user settings folder may not exist yet.
+    std::error_code ec;
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    if (ec) return Status::fail("Cannot write " + path.string() + ": " + ec.message());
     return ini_.save(path);
 }
 

@@ -6,12 +6,15 @@
 #include "designer/DesignerView.h"
 #include "designer/DesignerViews.h"
 #include "engine/Engine.h"
+#include "inspector/InspectorDock.h"
+#include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
@@ -101,6 +104,24 @@ class AppFixture : public testing::Test {
         release(at, keys);
     }
     QPoint pointAt(Point at) { return activeView()->mapping().fromSurface(at).toPoint(); }
+
+    // Replaces the text of an inspector row's cell as a person types it, key by key.
+    QLineEdit* typeIntoInspector(const QString& row, const QString& text) {
+        auto* line = qobject_cast<QLineEdit*>(window->docks().inspector().openEditor(row));
+        EXPECT_NE(line, nullptr) << row.toStdString();
+        if (!line) return nullptr;
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+        return line;
+    }
+    // Enter closes the editor a moment later, and what the ended edit changed is drawn a
+    // moment after that.
+    void endEdit(QLineEdit* line, Qt::Key key = Qt::Key_Return) {
+        QTest::keyClick(line, key);
+        for (int i = 0; i < 2; ++i)
+            QCoreApplication::processEvents();
+    }
 
     // Chooses a control tool on the toolbar, then clicks the surface.
     Control* place(const QString& tool, Point at) {

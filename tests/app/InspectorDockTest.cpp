@@ -50,15 +50,8 @@ class InspectorDockTest : public AppFixture {
             if (grid.item(i, 0)->text() == name) return grid.item(i, 1)->text();
         return "(no row)";
     }
-    // Replaces the text of a row's cell as a person types it, key by key.
     QLineEdit* typeInto(const QString& row, const QString& text) {
-        auto* line = qobject_cast<QLineEdit*>(inspector().openEditor(row));
-        EXPECT_NE(line, nullptr) << row.toStdString();
-        if (!line) return nullptr;
-        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(line, Qt::Key_Backspace);
-        QTest::keyClicks(line, text);
-        return line;
+        return typeIntoInspector(row, text);
     }
     void pick(const QString& row, const QString& entry) {
         auto* list = qobject_cast<QComboBox*>(inspector().openEditor(row));
@@ -67,13 +60,6 @@ class InspectorDockTest : public AppFixture {
         ASSERT_GE(i, 0) << entry.toStdString();
         list->setCurrentIndex(i);
         emit list->activated(i);
-    }
-    // Enter closes the editor a moment later, and what the ended edit changed is drawn a
-    // moment after that.
-    void endEdit(QLineEdit* line, Qt::Key key = Qt::Key_Return) {
-        QTest::keyClick(line, key);
-        for (int i = 0; i < 2; ++i)
-            QCoreApplication::processEvents();
     }
     void pressEllipsis(const QString& row) {
         QWidget* box = inspector().openEditor(row);

@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
+#include "shell/Inspector.h"
 #include "shell/LibraryKit.h"
 #include "support/DesignerFixture.h"
 #include "support/TempDir.h"
@@ -310,9 +311,19 @@ TEST_F(Designer, ARightClickKeepsTheMarksOfAMarkedControl) {
     EXPECT_EQ(workspace.selected.control, b);
     EXPECT_EQ(a->selectColor(), kBlue); // still the reference
     EXPECT_EQ(b->selectColor(), kNavy);
-    LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Left);
+    Inspector inspector(workspace, ui, kits);
+    inspector.sync();
+    window.edit("Align Left",
+                [&] { LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Left); });
     EXPECT_EQ(b->left(), a->left());
     EXPECT_EQ(c->left(), a->left());
+    // The inspector shows b where it went, not where it was.
+    EXPECT_TRUE(inspector.sync());
+    for (const PropertyRow& row : inspector.rows()) {
+        if (row.first == "Left") {
+            EXPECT_EQ(row.second, std::to_string(b->userLeft()));
+        }
+    }
 
     click(centre(*d), 0, MouseButton::Right);
     EXPECT_EQ(marked(), std::vector<Control*>{d});

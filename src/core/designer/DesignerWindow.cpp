@@ -160,6 +160,9 @@ void DesignerWindow::sendToBack() {
 void DesignerWindow::edit(const std::string& label, const std::function<void()>& command,
                           const std::string& mergeKey) {
     undo_.run(label, command, mergeKey);
+    // A layout command may have moved the control the inspector shows: its rows are read
+    // again. Typing in a cell (a merge key) keeps the cell being typed in.
+    if (mergeKey.empty()) ++workspace_.propertiesShown;
 }
 
 Status DesignerWindow::setProperty(std::string_view name, std::string_view text) {

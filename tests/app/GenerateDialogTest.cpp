@@ -182,6 +182,19 @@ TEST_F(GenerateDialogTest, PastingIntoAPaneTakesTextAndSurvivesAnEmptyClipboard)
         QApplication::clipboard()->setText("// mine");
         QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(pane->toPlainText(), generated + "// mine");
+
+        // The window's other inputs take the same clipboards without harm.
+        auto* output = part<QLineEdit>(d, "dedOutput");
+        auto* icon = part<QWidget>(d, "imgLarge1");
+        const QString folder = output->text();
+        for (bool empty : {true, false}) {
+            auto* held = new QMimeData;
+            if (!empty) held->setData("application/x-ornadeck-control", "[Button1]");
+            QApplication::clipboard()->setMimeData(held);
+            QTest::keyClick(output, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(icon, Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(output->text(), folder);
     });
 }
 

@@ -84,6 +84,10 @@ TEST(BmpFile, RefusesWhatItCannotReadWholly) {
         s.replace(at, bytes.size(), bytes);
         return s;
     };
+    // 8 bits with a palette of 256 colours, in a file that ends after one pixel row.
+    std::string palettePastTheEnd = bmpFileBytes(Image(1, 1, 0x010203));
+    palettePastTheEnd.replace(28, 2, std::string("\x08\0", 2));
+    palettePastTheEnd.replace(46, 4, std::string("\0\x01\0\0", 4));
     const std::pair<const char*, std::string> cases[] = {
         {"not a bitmap", "GIF89a" + good.substr(6)},
         {"cut short", good.substr(0, good.size() - 1)},
@@ -94,6 +98,7 @@ TEST(BmpFile, RefusesWhatItCannotReadWholly) {
         {"huge", with(18, std::string("\0\0\x01\0", 4))},
         {"pixels past the end", with(10, std::string("\xF0\xFF\0\0", 4))},
         {"palette index past its colours", with(46, std::string("\x01\0\0\0", 4))},
+        {"palette past the end", palettePastTheEnd},
     };
     for (const auto& [why, bytes] : cases)
         EXPECT_FALSE(decodeBmp(bytes)) << why;

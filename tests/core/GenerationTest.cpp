@@ -138,6 +138,17 @@ TEST_F(GenerationTest, SaveWritesIconsAsBitmapsAndWarnsWhenTheLibraryIsMissing) 
     EXPECT_TRUE(report.iconErrors.empty());
 }
 
+// A reader that finds no pixels at all makes no bitmap of them.
+TEST_F(GenerationTest, AnIconWithoutPixelsIsNotWritten) {
+    const fs::path icon = dir / "empty.png";
+    std::ofstream(icon) << "any bytes";
+    const IconFileWriter write =
+        bitmapIconWriter([](const fs::path&) { return std::optional<Image>(Image()); }, "");
+    const Status s = write(icon, dir / "large1.bmp");
+    EXPECT_EQ(s.message(), icon.string() + " cannot be read as a picture");
+    EXPECT_FALSE(fs::exists(dir / "large1.bmp"));
+}
+
 TEST_F(GenerationTest, NoFormsGeneratesAndSavesNothing) {
     const auto t = generateTexts(generator, settings, {}, "Demo");
     EXPECT_FALSE(t.status.ok());

@@ -134,6 +134,10 @@ TEST_F(InspectorTest, AnEndedEditAppliesANameAndShowsWhatTheObjectHolds) {
         EXPECT_EQ(ui.messages.size(), c.messages);
     }
 
+    EXPECT_TRUE(inspector.appliesWhenEditEnds(row("Name")));
+    EXPECT_FALSE(inspector.appliesWhenEditEnds(row("Width")));
+    EXPECT_FALSE(inspector.appliesWhenEditEnds(inspector.rows().size())); // no such row
+
     ui.messages.clear();
     EXPECT_EQ(inspector.type(row("Width"), "100"), Inspector::Sent::Applied);
     EXPECT_EQ(ui.lastText(), "The maximum width of a Image control is 40");

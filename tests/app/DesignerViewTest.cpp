@@ -180,26 +180,6 @@ TEST_F(DesignerViewTest, RightClickActsOnTheControlUnderThePointer) {
 namespace ornadeck::app::test {
 namespace {
 
-TEST_F(DesignerViewTest, ThePopupLinesUpEveryMarkedControl) {
-    Control* a = place("spbButton", {10, 10});
-    Control* b = place("spbButton", {40, 50});
-    Control* c = place("spbButton", {70, 90});
-    click({a->left() + 4, a->top() + 4});
-    click({b->left() + 4, b->top() + 4}, Qt::ShiftModifier);
-    click({c->left() + 4, c->top() + 4}, Qt::ShiftModifier);
-    const Point onC{c->left() + 4, c->top() + 4};
-    press(onC, {}, Qt::RightButton);
-    release(onC, {}, Qt::RightButton);
-    ASSERT_TRUE(window->popupMenu().isVisible());
-    EXPECT_TRUE(a->selected() && b->selected() && c->selected());
-    QAction* alignLeft = window->command("mnuALeft");
-    ASSERT_TRUE(window->popupMenu().actions().contains(alignLeft));
-    window->popupMenu().hide();
-    alignLeft->trigger();
-    EXPECT_EQ(b->left(), a->left());
-    EXPECT_EQ(c->left(), a->left());
-}
-
 // Menus and the device around the screen have no popup: nothing opens, and so nothing of
 // another control's can be deleted from there.
 TEST_F(AppFixture, NoPopupWhereNoControlHasOne) {

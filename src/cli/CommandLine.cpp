@@ -45,6 +45,8 @@ int runCommandLine(CLI::App& tool, const std::vector<Command>& commands,
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     if (args.size() == 1 && (args[0] == "help" || args[0] == "version"))
         reversed = {"--" + std::string(args[0])};
+    // "help generate" is "generate --help", as users of other tools type it.
+    if (args.size() == 2 && args[0] == "help") reversed = {"--help", std::string(args[1])};
     const std::string& first = reversed.back();
     const bool isCommand = std::any_of(commands.begin(), commands.end(), [&](const Command& c) {
         return c.app->get_name() == first;

@@ -62,8 +62,9 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
 
     std::future<std::vector<Finding>> errors = checkForErrors(project);
     auto tellErrors = [&] {
+        // Each line has one label, the finding's own ("error").
         for (const Finding& f : errors.get())
-            err << "ornadeck-cli: warning: " << findingLine(f) << "\n";
+            err << "ornadeck-cli: " << findingLine(f) << "\n";
     };
 
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
@@ -108,8 +109,8 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
         err << "ornadeck-cli: " << report.status.message() << "\n";
         return 1;
     }
-    if (!report.libraryWarning.empty())
-        err << "ornadeck-cli: warning: " << report.libraryWarning << "\n";
+    for (const std::string* w : {&report.libraryWarning, &report.libraryCaseWarning})
+        if (!w->empty()) err << "ornadeck-cli: warning: " << *w << "\n";
     return report.iconErrors.empty() ? 0 : 1;
 }
 

@@ -39,6 +39,8 @@ TEST_F(Tool, HelpForTheToolAndEachCommandGoesToStandardOutput) {
         {{"help"}, {"generate", "render"}},
         {{"generate", "--help"}, {"PROJECT.ozp", "--out", "--memos", "--pde", "--first"}},
         {{"render", "-h"}, {"FORM.ozf", "--output", "--scale", "--device"}},
+        {{"help", "generate"}, {"PROJECT.ozp", "--out", "--memos", "--pde", "--first"}},
+        {{"help", "check"}, {"--format", "--werror"}},
         {{"--help-all"}, {"--memos", "--first", "--scale", "--device"}},
     };
     for (const Case& c : cases) {
@@ -50,6 +52,10 @@ TEST_F(Tool, HelpForTheToolAndEachCommandGoesToStandardOutput) {
     }
     run({"render", "--help"});
     EXPECT_FALSE(printed("--memos")) << "a command's help shows its own options only";
+    run({"help", "render"});
+    EXPECT_FALSE(printed("--memos")) << "help COMMAND is that command's help";
+    EXPECT_EQ(run({"help", "frobnicate"}), 2);
+    EXPECT_NE(err.str().find("frobnicate"), std::string::npos) << err.str();
 }
 
 TEST_F(Tool, AnUnknownCommandIsNamed) {

@@ -130,10 +130,12 @@ TEST_F(CliCheck, GenerateWarnsOfErrorsAndWritesTheCodeAllTheSame) {
     std::vector<std::string> args{project.string(), "--out", (dir / "out").string()};
     std::vector<std::string_view> views(args.begin(), args.end());
     ASSERT_EQ(cli::runGenerate(views, out, err), 0) << err.str();
-    EXPECT_NE(err.str().find("ornadeck-cli: warning: " + (dir / "First.ozf").string() +
-                             ": error: Button1: "),
-              std::string::npos)
+    EXPECT_NE(
+        err.str().find("ornadeck-cli: " + (dir / "First.ozf").string() + ": error: Button1: "),
+        std::string::npos)
         << err.str();
+    EXPECT_EQ(err.str().find("warning: " + (dir / "First.ozf").string()), std::string::npos)
+        << "one label a line: " << err.str();
     EXPECT_TRUE(fs::exists(dir / "out" / "Twice.h"));
 }
 

@@ -134,8 +134,19 @@ TEST_F(GenerationTest, SaveWritesIconsAsBitmapsAndWarnsWhenTheLibraryIsMissing) 
     settings.icons[3].clear();
     report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
                                 ReplacePolicy::Overwrite, ui, writeIcon);
-    EXPECT_TRUE(report.libraryWarning.empty()); // found, whatever its case
+    EXPECT_TRUE(report.libraryWarning.empty());
+    EXPECT_TRUE(report.libraryCaseWarning.empty());
     EXPECT_TRUE(report.iconErrors.empty());
+
+    // Found in another spelling: there, but not for a system that tells capitals apart.
+    fs::rename(out / "Fctl.h", out / "FCTL.H");
+    report = saveGeneratedTexts(t, settings, out, "Demo", Library::PToolboxLib,
+                                ReplacePolicy::Overwrite, ui, writeIcon);
+    EXPECT_TRUE(report.libraryWarning.empty());
+    EXPECT_EQ(report.libraryCaseWarning,
+              "The code includes \"Fctl.h\" but the folder holds FCTL.H: a system that tells "
+              "capitals apart will not find it. Rename it Fctl.h.");
+    EXPECT_EQ(ui.lastText(), report.libraryCaseWarning);
 }
 
 // A reader that finds no pixels at all makes no bitmap of them.

@@ -1,3 +1,4 @@
+#include "codegen/Generation.h"
 #include "model/AtomicFile.h"
 #include "model/IniFile.h"
 #include "model/SilentUi.h"
@@ -133,6 +134,38 @@ TEST_F(ReferenceChecks, TheLibrarySourceBesideTheCodeIsANoteUntilCopied) {
     EXPECT_EQ(only("library.source-missing").size(), 1u);
     project.writeString("Code", "Memo", "1"); // memos are copied by hand, without the library
     EXPECT_EQ(only("library.source-missing").size(), 0u);
+}
+
+// The code includes "Ccontrols.c" and "Fctl.h": found in another spelling, the file is there
+// on Windows but not on a system that tells capitals apart.
+TEST_F(ReferenceChecks, ALibrarySourceSpelledOtherwiseIsAWarning) {
+    addForm("Main");
+    withProjectFile("Demo.ozp");
+    struct Case {
+        Library library;
+        const char* file;
+        std::size_t warnings;
+    };
+    const Case cases[] = {{Library::CControls, "CControls.c", 1},
+                          {Library::CControls, "Ccontrols.c", 0},
+                          {Library::PToolboxLib, "fctl.h", 1},
+                          {Library::PToolboxLib, "Fctl.h", 0}};
+    for (const Case& c : cases) {
+        use(c.library);
+        for (const auto& entry : fs::directory_iterator(temp.path()))
+            if (entry.path().extension() != ".ozp") fs::remove_all(entry.path());
+        ASSERT_TRUE(writeFileAtomically(temp.path() / c.file, "").ok());
+        const auto found = only("library.source-case");
+        ASSERT_EQ(found.size(), c.warnings) << c.file;
+        EXPECT_EQ(only("library.source-missing").size(), 0u) << c.file;
+        if (c.warnings == 0) continue;
+        EXPECT_EQ(found[0].severity, Severity::Warning);
+        EXPECT_EQ(found[0].message,
+                  "The code includes \"" + std::string(librarySourceName(c.library)) +
+                      "\" but the folder holds " + c.file +
+                      ": a system that tells capitals apart will not find it. Rename it " +
+                      std::string(librarySourceName(c.library)) + ".");
+    }
 }
 
 } // namespace

@@ -11,7 +11,12 @@ void checkLibrarySource(CheckContext& ctx) {
     const GenerationSettings settings = GenerationSettings::read(*ctx.subject.project, "");
     if (settings.memos) return;
     const auto folder = settings.outputFolder(ctx.subject.projectPath.parent_path());
-    if (librarySourcePresent(folder, ctx.subject.library)) return;
+    if (librarySourcePresent(folder, ctx.subject.library)) {
+        if (std::string spelling = librarySourceCaseWarning(folder, ctx.subject.library);
+            !spelling.empty())
+            ctx.addForProject(Severity::Warning, "library.source-case", std::move(spelling));
+        return;
+    }
     ctx.addForProject(Severity::Note, "library.source-missing",
                       std::string(librarySourceName(ctx.subject.library)) +
                           " is not in the output folder " + folder.string() +

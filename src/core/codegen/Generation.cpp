@@ -25,13 +25,17 @@ const Form& firstFormOf(const FormList& forms, const std::string& name) {
     return *forms.front();
 }
 
-// The library's source may be spelled in any case ("Fctl.h" is what the code includes), and
-// this file system tells cases apart.
-bool hasFileIgnoringCase(const fs::path& directory, std::string_view name) {
+// The file of `directory` whose name is `name` in any case, the exact spelling first; empty
+// when there is none.
+std::string spellingInFolder(const fs::path& directory, std::string_view name) {
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(directory, ec))
-        if (sameName(entry.path().filename().string(), name)) return true;
-    return false;
+    std::string found;
+    for (const auto& entry : fs::directory_iterator(directory, ec)) {
+        std::string file = entry.path().filename().string();
+        if (file == name) return file;
+        if (found.empty() && sameName(file, name)) found = std::move(file);
+    }
+    return found;
 }
 
 std::string charsetWarning(const std::string& where) {
@@ -95,11 +99,20 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
 }
 
 std::string_view librarySourceName(Library library) {
-    return library == Library::CControls ? "CControls.c" : "Fctl.h";
+    return library == Library::CControls ? "Ccontrols.c" : "Fctl.h";
 }
 
 bool librarySourcePresent(const fs::path& directory, Library library) {
-    return hasFileIgnoringCase(directory, librarySourceName(library));
+    return !spellingInFolder(directory, librarySourceName(library)).empty();
+}
+
+std::string librarySourceCaseWarning(const fs::path& directory, Library library) {
+    const std::string_view included = librarySourceName(library);
+    const std::string found = spellingInFolder(directory, included);
+    if (found.empty() || found == included) return {};
+    return "The code includes \"" + std::string(included) + "\" but the folder holds " + found +
+           ": a system that tells capitals apart will not find it. Rename it " +
+           std::string(included) + ".";
 }
 
 std::array<std::string, 4> generatedFileNames(const std::string& project) {
@@ -184,6 +197,8 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
                      "copy it before compile.";
             ui.showWarning(report.libraryWarning);
         }
+        report.libraryCaseWarning = librarySourceCaseWarning(directory, library);
+        if (!report.libraryCaseWarning.empty()) ui.showWarning(report.libraryCaseWarning);
     }
     return finish();
 }

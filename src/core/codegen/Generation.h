@@ -38,10 +38,15 @@ std::array<std::string, 4> generatedFileNames(const std::string& project);
 // Text lines as a file: every line ends with CR LF.
 std::string joinCrLf(const Lines& lines);
 
-// The library's source the generated code needs beside it: "CControls.c" or "Fctl.h".
+// The library's source the generated code includes, spelled as it includes it:
+// "Ccontrols.c" or "Fctl.h".
 std::string_view librarySourceName(Library library);
 // Whether it is in `directory`, in any spelling of its name.
 bool librarySourcePresent(const std::filesystem::path& directory, Library library);
+// A warning when the file in `directory` is spelled otherwise than the include ("CControls.c"
+// for "Ccontrols.c"): a file system that tells capitals apart will not find it. Empty when it
+// is spelled exactly, or not there at all.
+std::string librarySourceCaseWarning(const std::filesystem::path& directory, Library library);
 
 enum class ReplacePolicy { Ask, Overwrite };
 
@@ -53,6 +58,8 @@ struct SaveReport {
     std::vector<std::filesystem::path> written;
     // The library source is not beside the code: the warning text, else empty.
     std::string libraryWarning;
+    // It is there, but spelled otherwise than the code includes it; else empty.
+    std::string libraryCaseWarning;
     // Characters written as "?": the texts' warnings, or one naming the file when only an
     // edit of the shown texts brought them in.
     std::vector<std::string> charsetWarnings;

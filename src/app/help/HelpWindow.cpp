@@ -1,5 +1,7 @@
 #include "help/HelpWindow.h"
 
+#include "help/KeyboardPage.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -26,10 +28,27 @@ constexpr Page kPages[] = {
     {"inspector.html", "The Properties Editor"},
     {"layout.html", "Align and size"},
     {"generation.html", "Generating code"},
+    {"handheld.html", "From a form to the handheld"},
+    {"checks.html", "The Checks window"},
+    {"recovery.html", "Recovering unsaved forms"},
+    {kKeyboardPage, "Keyboard reference"},
     {"commandline.html", "The command-line tool"},
+    {"quirks.html", "Things that look odd on purpose"},
 };
 
 QUrl urlOf(const QString& page) { return QUrl("qrc:/help/" + page); }
+
+// The pages are resources, but for the keyboard reference, which is made from the commands.
+class HelpBrowser : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::HtmlResource && name.fileName() == kKeyboardPage)
+            return keyboardPageHtml();
+        return QTextBrowser::loadResource(type, name);
+    }
+};
 
 } // namespace
 
@@ -55,7 +74,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* item = new QListWidgetItem(tr(p.title), contents_);
         item->setData(Qt::UserRole, QString::fromLatin1(p.file));
     }
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName("helpBrowser");
     browser_->setAccessibleName(tr("Help page"));
     browser_->setOpenExternalLinks(false);

@@ -24,8 +24,8 @@ int wrongArguments(const CLI::App& tool, const std::string& problem, std::ostrea
 
 std::unique_ptr<CLI::App> makeToolCommandLine() {
     auto tool = std::make_unique<CLI::App>(
-        "Generates the PocketC source of Ornadeck projects and draws their forms, without a "
-        "screen.",
+        "Generates the PocketC source of Ornadeck projects, checks their design and draws "
+        "their forms, without a screen.",
         std::string(kTool));
     tool->set_help_all_flag("--help-all", "Print the help of every command and exit");
     tool->set_version_flag("--version", std::string(kTool) + " " + ORNADECK_VERSION);

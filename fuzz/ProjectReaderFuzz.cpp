@@ -44,7 +44,7 @@ void openAsTheApplicationDoes(const fs::path& project) {
     Settings settings;
     LibraryKits kits(workspace, ui);
     ProjectCommands commands(workspace, ui, settings, kits);
-    (void)commands.openRecent(project.string());
+    (void)commands.openProjectFile(project.string());
 }
 
 void openAsTheToolDoes(const fs::path& project) {

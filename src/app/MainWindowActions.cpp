@@ -79,7 +79,7 @@ void MainWindow::buildMenus() {
                                      command(RemoveObsoleteRecent), this);
     file->addMenu(recent_);
     connect(recent_, &RecentProjectsMenu::projectChosen, this, [this](const QString& path) {
-        run([this, path] { core_.projects.openRecent(path.toStdString()); });
+        run([this, path] { core_.projects.openProjectFile(path.toStdString()); });
     });
     add(file, {NewForm, OpenForm, CloseForm, SaveForm, SaveFormAs, CloseAll, Separator,
                ExportPicture, Separator, Exit});

@@ -41,7 +41,7 @@ void MainWindow::connectCommands() {
     on(SaveProject, [&p] { p.saveProject(); });
     on(SaveProjectAs, [&p] { p.saveProjectAs(); });
     on(OpenProject, [&p] { p.openProject(); });
-    on(NewForm, [&p] { p.nuevoForm(""); });
+    on(NewForm, [&p] { p.createForm(); });
     on(OpenForm, [&p] { p.openForm(); });
     onDesigner(CloseForm, [](DesignerView& v) { v.designer().close(); });
     onDesigner(SaveForm, [](DesignerView& v) { v.designer().save(false); });
@@ -151,7 +151,7 @@ void MainWindow::openPaths(const QStringList& paths) {
         const std::string absolute = QFileInfo(path).absoluteFilePath().toStdString();
         if (suffix == "ozp")
             run([this, absolute] {
-                if (core_.projects.openRecent(absolute)) core_.settings.addRecent(absolute);
+                if (core_.projects.openProjectFile(absolute)) core_.settings.addRecent(absolute);
             });
         else
             run([this, absolute] { core_.projects.openFormAt(absolute); });

@@ -64,7 +64,7 @@ TEST_F(ClipboardCommands, NothingToCopyOrCutForTheFormOrItsMenus) {
     place("Menu", 0, 0);
     ASSERT_NE(form.menuBar(), nullptr);
     EXPECT_FALSE(clipboard.copy()); // the menu is selected
-    window.presentarPropiedadesForm();
+    window.showFormProperties();
     EXPECT_FALSE(clipboard.copy());
     EXPECT_FALSE(clipboard.cut(window));
     EXPECT_EQ(form.surface().children().size(), 1u);

@@ -61,7 +61,7 @@ class GenerateSessionTest : public testing::Test {
     fs::path openExample(const char* folder, const char* project) {
         fs::copy(fs::path(ORNADECK_SOURCE_DIR) / "examples" / folder, dir / folder);
         const fs::path path = dir / folder / project;
-        EXPECT_TRUE(commands.openRecent(path.string()));
+        EXPECT_TRUE(commands.openProjectFile(path.string()));
         return path;
     }
     // Saves the project as the program writes it, then drops the given Code keys.

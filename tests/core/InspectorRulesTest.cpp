@@ -33,7 +33,7 @@ TEST(InspectorRules, NumericRowsHoldBackPartialNumbers) {
         {"Font", "", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(valorOk(c.name, c.value), c.sent) << c.name << " = '" << c.value << "'";
+        EXPECT_EQ(isSendable(c.name, c.value), c.sent) << c.name << " = '" << c.value << "'";
 }
 
 } // namespace

@@ -21,7 +21,7 @@ using Strings = std::vector<std::string>;
 class InspectorTest : public testing::Test {
   protected:
     void use(Library library) { workspace.library = library; }
-    Form& newForm(const std::string& name) { return projects.nuevoForm(name); }
+    Form& newForm(const std::string& name) { return projects.createForm(name); }
     Control* place(Form& form, const std::string& tool, Control* target = nullptr) {
         workspace.tool = tool;
         Engine& e = *kits.current().engine;

@@ -25,7 +25,7 @@ class ProjectCommandsTest : public testing::Test {
         ui.library = Library::CControls;
         EXPECT_TRUE(commands.newProject());
         workspace.forms.front()->setName("Main");
-        commands.nuevoForm("Extra");
+        commands.createForm("Extra");
         ui.files = {dir / "Demo.ozp", dir / "Extra.ozf", dir / "Main.ozf"};
         EXPECT_TRUE(commands.saveProjectAs());
         ui.messages.clear();
@@ -148,7 +148,7 @@ TEST_F(ProjectCommandsTest, OpenProjectLoadsListedFormsAndSkipsMissingOnes) {
 TEST_F(ProjectCommandsTest, RecentProjectThatIsGoneIsReportedAndNothingChanges) {
     savedProject();
     const std::string gone = (dir / "Gone.ozp").string();
-    EXPECT_FALSE(commands.openRecent(gone));
+    EXPECT_FALSE(commands.openProjectFile(gone));
     EXPECT_EQ(ui.lastText(), "The project " + gone + " does not exist.");
     EXPECT_EQ(ui.messages.back().caption, "Error");
     EXPECT_EQ(workspace.projectName, "Demo");
@@ -156,8 +156,8 @@ TEST_F(ProjectCommandsTest, RecentProjectThatIsGoneIsReportedAndNothingChanges) 
 }
 
 TEST_F(ProjectCommandsTest, WithoutAProjectEachVisibleFormIsAskedFor) {
-    commands.nuevoForm("");
-    commands.nuevoForm("");
+    commands.createForm();
+    commands.createForm();
     workspace.forms.back()->setVisible(false);
     ui.answers = {Answer::Cancel};
     EXPECT_FALSE(commands.closeAll());
@@ -236,7 +236,7 @@ class SaveThatDoesNotHappen : public ProjectCommandsTest,
             ui.files.push_back(other);
             return commands.openProject();
         case Closing::OpenRecent:
-            return commands.openRecent(other.string());
+            return commands.openProjectFile(other.string());
         case Closing::Quit:
             return commands.confirmQuit();
         }
@@ -280,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      Closing::OpenRecent, Closing::Quit)));
 
 TEST_F(ProjectCommandsTest, WithoutAProjectAFormSaveThatDoesNotHappenStopsQuitting) {
-    commands.nuevoForm("");
+    commands.createForm();
     ui.answers = {Answer::Yes};
     EXPECT_FALSE(commands.confirmQuit()); // its file dialog cancelled
     ui.answers = {Answer::Yes};
@@ -384,7 +384,7 @@ TEST_F(ProjectCommandsTest, FormsOfTheOtherLibraryAreSkippedWithOneWarning) {
         ui.answers = {Answer::No};
         ui.messages.clear();
         ui.files = {project};
-        ASSERT_TRUE(recent ? commands.openRecent(project.string()) : commands.openProject());
+        ASSERT_TRUE(recent ? commands.openProjectFile(project.string()) : commands.openProject());
         auto names = formNames();
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, (std::vector<std::string>{"Extra", "Main", "NoLib"}));

@@ -40,7 +40,7 @@ bool Clipboard::paste(DesignerWindow& window, std::string_view text) {
     if (!made) return false;
     engine.showProperties(form, made);
     engine.rebuildComponentList(form);
-    window.mostrarSeleccionado(false);
+    window.markSelection(false);
     return true;
 }
 

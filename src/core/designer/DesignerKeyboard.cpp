@@ -92,7 +92,7 @@ void DesignerWindow::selectNeighbour(bool backwards) {
     else
         index = ((at - controls.begin()) + (backwards ? n - 1 : 1)) % n;
     engine().showProperties(form_, controls[static_cast<std::size_t>(index)]);
-    mostrarSeleccionado(false);
+    markSelection(false);
 }
 
 } // namespace ornadeck

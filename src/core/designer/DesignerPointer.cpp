@@ -54,7 +54,7 @@ void DesignerWindow::finishBand(ShiftState shift) {
     Control* reference = markBand(form_, engine(), touchedControls(form_, band),
                                   shift.has(ShiftState::Shift), bandPrevious_);
     if (!reference) {
-        presentarPropiedadesForm();
+        showFormProperties();
         remembered_ = Selection{&form_, nullptr};
         return;
     }

@@ -29,7 +29,7 @@ DesignerWindow::DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& 
         controlMouseUp(c, s, true);
     };
     // Every size change reaches the window, whether a drag, the inspector or a paste made it.
-    form_.setResizeHandler([this](Control& c) { controlaResize(c); });
+    form_.setResizeHandler([this](Control& c) { onControlResized(c); });
 }
 
 DesignerWindow::~DesignerWindow() { form_.setResizeHandler(nullptr); }
@@ -58,19 +58,19 @@ void DesignerWindow::activate() {
     e.showProperties(form_, remembered_.control);
 }
 
-void DesignerWindow::presentarPropiedadesForm() {
+void DesignerWindow::showFormProperties() {
     engine().showProperties(form_, nullptr);
     engine().clearSelection(form_);
 }
 
-void DesignerWindow::mostrarSeleccionado(bool add) {
+void DesignerWindow::markSelection(bool add) {
     Engine& e = engine();
     if (!add) e.clearSelection(form_);
     if (Control* c = selectedHere(); c && !c->selected()) e.setSelected(*c, true, add);
     remembered_ = workspace_.selected;
 }
 
-void DesignerWindow::controlaResize(Control&) { mostrarSeleccionado(false); }
+void DesignerWindow::onControlResized(Control&) { markSelection(false); }
 
 void DesignerWindow::surfaceMouseDown() {
     remembered_ = Selection{&form_, nullptr};
@@ -91,11 +91,11 @@ void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x,
     undo_.commit(created && made ? "Place " + made->name() : "Place");
     if (created) {
         e.rebuildComponentList(form_);
-        mostrarSeleccionado(false);
+        markSelection(false);
     } else if (&clicked == &form_.surface()) {
-        presentarPropiedadesForm();
+        showFormProperties();
     } else {
-        mostrarSeleccionado(false);
+        markSelection(false);
     }
 }
 
@@ -110,7 +110,7 @@ void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
     activate();
     engine().showProperties(form_, &sender);
     if (keepMarks) return;
-    mostrarSeleccionado(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
+    markSelection(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
 }
 
 void DesignerWindow::controlMouseUp(Control& sender, ShiftState shift, bool inDialog) {
@@ -131,7 +131,7 @@ void DesignerWindow::removeControl(Control& control) {
     if (captured_ == &control || (captured_ && captured_->parent() == &control)) endCapture();
     engine().destroyControl(form_, &control);
     remembered_ = {};
-    presentarPropiedadesForm();
+    showFormProperties();
 }
 
 void DesignerWindow::deleteSelected() {

@@ -58,9 +58,9 @@ class DesignerWindow {
 
     // The window's own handlers, also reachable directly.
     void activate();
-    void presentarPropiedadesForm();
-    void mostrarSeleccionado(bool add);
-    void controlaResize(Control& control);
+    void showFormProperties();
+    void markSelection(bool add);
+    void onControlResized(Control& control);
     void surfaceMouseDown();
     // A release on the surface, or inside the tested dialog (`clicked` is then the dialog),
     // at (x, y) of `clicked`: places the chosen tool's control there.

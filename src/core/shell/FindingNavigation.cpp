@@ -20,11 +20,11 @@ void showFinding(DesignerWindow& designer, const Finding& finding) {
     designer.activate();
     Control* control = finding.control.empty() ? nullptr : form.findByName(finding.control);
     if (!control) {
-        designer.presentarPropiedadesForm();
+        designer.showFormProperties();
         return;
     }
     designer.engine().showProperties(form, control);
-    designer.mostrarSeleccionado(false);
+    designer.markSelection(false);
 }
 
 } // namespace ornadeck

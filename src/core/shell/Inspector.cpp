@@ -60,7 +60,7 @@ void Inspector::chooseComponent(const ComponentEntry& entry, DesignerWindow* des
     // An entry of a control deleted since the combo was filled chooses nothing.
     if (entry.control && !form->contains(entry.control)) return;
     take(engine().showProperties(*form, entry.control));
-    if (designer && &designer->form() == form) designer->mostrarSeleccionado(false);
+    if (designer && &designer->form() == form) designer->markSelection(false);
 }
 
 std::vector<std::string> Inspector::entries(std::size_t row) const {
@@ -103,7 +103,7 @@ Inspector::Sent Inspector::finish(std::size_t row, std::string_view text) {
 
 Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
-    if (!current() || !valorOk(rows_[row].first, text)) return Sent::No;
+    if (!current() || !isSendable(rows_[row].first, text)) return Sent::No;
     DesignerWindow* d = designer();
     const std::string& name = rows_[row].first;
     if (Status s = d ? d->setProperty(name, text) : engine().setProperty(name, text); !s) {

@@ -54,7 +54,7 @@ class Inspector {
     ValueEditor editorOf(std::size_t row) const;
 
     // A typed value: the row keeps the text whatever happens; it goes to the engine only
-    // when it may (valorOk), and a refusal is shown with the engine's message. A row that
+    // when it may (isSendable), and a refusal is shown with the engine's message. A row that
     // applies when its edit ends (a name) only keeps the text.
     Sent type(std::size_t row, std::string_view text);
     // Whether a row's value goes to the engine only when its edit ends: a name tried at each

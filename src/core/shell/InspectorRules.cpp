@@ -55,7 +55,7 @@ bool isNumericProperty(std::string_view name) {
     return kNumericNames.find(name) != std::string_view::npos;
 }
 
-bool valorOk(std::string_view name, std::string_view value) {
+bool isSendable(std::string_view name, std::string_view value) {
     return !(isNumericProperty(name) && (value.empty() || value == "-"));
 }
 

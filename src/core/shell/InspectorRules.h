@@ -23,7 +23,7 @@ bool isNumericProperty(std::string_view name);
 
 // Whether a value typed so far may go to the engine: an empty cell or a lone minus sign in
 // a numeric row is input still being typed, never sent.
-bool valorOk(std::string_view name, std::string_view value);
+bool isSendable(std::string_view name, std::string_view value);
 
 // The entries of the fixed pick lists, in order; nullopt for a row without one. "Style"
 // depends on the control's class. "ShowForm" and "Trigger" depend on the open forms and

@@ -56,7 +56,7 @@ bool ProjectCommands::saveChangesPrompt() {
     return true;
 }
 
-Form& ProjectCommands::nuevoForm(std::string name) {
+Form& ProjectCommands::createForm(std::string name) {
     if (name.empty())
         name = (workspace_.shortNames ? "Fm" : "Form") + std::to_string(++workspace_.formCounter);
     auto owned = std::make_unique<Form>(name, workspace_.metrics);
@@ -82,7 +82,7 @@ void ProjectCommands::loadFormInto(Form& form, const std::string& path) {
     workspace_.activate(form);
 }
 
-ProjectSave ProjectCommands::guardaProyecto(const std::string& path) {
+ProjectSave ProjectCommands::writeProject(const std::string& path) {
     IniFile ini;
     ProjectSave result;
     // Keys this save does not write (the generate window's) stay as the file had them.
@@ -112,7 +112,7 @@ ProjectSave ProjectCommands::guardaProyecto(const std::string& path) {
     return result;
 }
 
-void ProjectCommands::abrirProyecto() {
+void ProjectCommands::readProject() {
     IniFile ini;
     (void)ini.load(workspace_.projectPath);
     workspace_.projectName = fs::path(workspace_.projectPath).stem().string();
@@ -136,7 +136,7 @@ void ProjectCommands::abrirProyecto() {
         if (!formIni.load(path)) continue;
         const std::string name = formIni.readString("FORM", "Name", "");
         if (name.empty() || !libraryCheck.admits(formIni, path)) continue;
-        loadFormInto(nuevoForm(name), path);
+        loadFormInto(createForm(name), path);
     }
     if (ini.readInt("Properties", "Active", 0) != 0) {
         workspace_.inspector.shown = true;
@@ -147,7 +147,7 @@ void ProjectCommands::abrirProyecto() {
     if (libraryCheck.anySkipped()) ui_.showWarning(libraryCheck.warning());
 }
 
-void ProjectCommands::cerrarTodo() {
+void ProjectCommands::closeEverything() {
     workspace_.formCounter = 0;
     workspace_.closeAllForms();
     workspace_.zoom.shown = false;
@@ -163,25 +163,25 @@ bool ProjectCommands::newProject() {
     auto library = ui_.chooseLibrary(workspace_.library);
     if (!library) return false;
     workspace_.library = *library;
-    cerrarTodo();
+    closeEverything();
     workspace_.projectName = "Project1";
     workspace_.caption = std::string(kCaption) + " - Project1";
     workspace_.inspector = {true, 0, 0};
     workspace_.generateEnabled = true;
-    nuevoForm("");
+    createForm();
     return true;
 }
 
-bool ProjectCommands::openProjectAt(const std::string& path) {
+bool ProjectCommands::openProjectFile(const std::string& path) {
     // A project that is gone is reported, and the open project stays as it was.
     if (!fileExists(path)) {
         ui_.showError("The project " + path + " does not exist.");
         return false;
     }
     if (!saveChangesPrompt()) return false;
-    cerrarTodo();
+    closeEverything();
     workspace_.projectPath = path;
-    abrirProyecto();
+    readProject();
     return true;
 }
 
@@ -194,19 +194,17 @@ bool ProjectCommands::openProject() {
         ui_.showError("The project " + path + " does not exist.");
         return false;
     }
-    cerrarTodo();
+    closeEverything();
     workspace_.projectPath = path;
     settings_.addRecent(path);
-    abrirProyecto();
+    readProject();
     return true;
 }
-
-bool ProjectCommands::openRecent(const std::string& path) { return openProjectAt(path); }
 
 bool ProjectCommands::saveProject() {
     if (!workspace_.projectOpen()) return false;
     if (workspace_.projectPath.empty()) return saveProjectAs();
-    const ProjectSave saved = guardaProyecto(workspace_.projectPath);
+    const ProjectSave saved = writeProject(workspace_.projectPath);
     if (!saved.file) ui_.showError(saved.file.message());
     return saved.complete();
 }
@@ -224,7 +222,7 @@ bool ProjectCommands::saveProjectAs() {
                                Answer::No};
         if (ui_.ask(question) != Answer::Yes) return false;
     }
-    const ProjectSave saved = guardaProyecto(path.string());
+    const ProjectSave saved = writeProject(path.string());
     if (!saved.file) {
         ui_.showError(saved.file.message());
         return false;
@@ -239,7 +237,7 @@ bool ProjectCommands::saveProjectAs() {
 
 bool ProjectCommands::closeAll() {
     if (!saveChangesPrompt()) return false;
-    cerrarTodo();
+    closeEverything();
     return true;
 }
 
@@ -270,7 +268,7 @@ bool ProjectCommands::openFormAt(const std::string& path) {
         ui_.showError(path + " format is not of the current library");
         return false;
     }
-    loadFormInto(nuevoForm(name), path);
+    loadFormInto(createForm(name), path);
     return true;
 }
 

@@ -31,7 +31,9 @@ class ProjectCommands {
     // when the save the user asked for does not happen in full.
     bool newProject();
     bool openProject();
-    bool openRecent(const std::string& path);
+    // Opens the project at `path` (a recent one, or one named on the command line), after
+    // the usual save question; a file that is gone is reported.
+    bool openProjectFile(const std::string& path);
     // True only when the project file and every visible form were written.
     bool saveProject();
     bool saveProjectAs();
@@ -44,19 +46,19 @@ class ProjectCommands {
     // True when the generate window may open; a never-saved project is saved first.
     bool generateCode();
 
-    // A new designer window for a form; an empty name takes the next "Form" number.
-    Form& nuevoForm(std::string name);
+    // A new designer window for a form; without a name it takes the next "Form" (or "Fm")
+    // number.
+    Form& createForm(std::string name = {});
     // Writes the project file, saving every visible form first.
-    ProjectSave guardaProyecto(const std::string& path);
+    ProjectSave writeProject(const std::string& path);
     // Reads the project at the workspace's project path.
-    void abrirProyecto();
+    void readProject();
     // Closes everything of the project without asking.
-    void cerrarTodo();
+    void closeEverything();
 
   private:
     // False when the user cancels or a save asked for is not complete.
     bool saveChangesPrompt();
-    bool openProjectAt(const std::string& path);
     void loadFormInto(Form& form, const std::string& path);
 
     Workspace& workspace_;

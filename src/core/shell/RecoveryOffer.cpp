@@ -52,7 +52,7 @@ std::vector<Form*> offerRecovery(const RecoveryFiles& files, ProjectCommands& pr
             ui.showError(s.message());
             continue;
         }
-        Form& form = projects.nuevoForm(e.formName);
+        Form& form = projects.createForm(e.formName);
         SectionReadContext context{form, workspace, *kit.engine};
         if (Status s = loadFormIni(ini, *kit.sections, context); !s) ui.showError(s.message());
         if (!e.originalPath.empty()) form.setFilePath(e.originalPath);

@@ -3,7 +3,7 @@
 // must then copy, file and generate as any other.
 #include "codegen/Generation.h"
 #include "designer/Clipboard.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
@@ -26,7 +26,7 @@ void pasteInto(Library library, std::string_view text) {
     SilentUi ui;
     LibraryKits kits(workspace, ui);
     Form& form = *workspace.forms.emplace_back(std::make_unique<Form>("Form1"));
-    DesignerWindow window(workspace, ui, kits, form);
+    FormEditor window(workspace, ui, kits, form);
     window.activate();
     workspace.tool = "Dialog";
     window.surfaceMouseUp(form.surface(), MouseButton::Left, 0, 0);

@@ -84,9 +84,9 @@ QString MainWindow::statusText(int panel) const {
 void MainWindow::buildDocks() {
     docks_ = new ToolDocks(core_, *this);
     // Inspector edits become steps of the form's undo history.
-    docks_->inspector().model().setDesignerLookup([this](Form& form) -> DesignerWindow* {
+    docks_->inspector().model().setEditorLookup([this](Form& form) -> FormEditor* {
         DesignerView* view = views_->viewOf(&form);
-        return view ? &view->designer() : nullptr;
+        return view ? &view->editor() : nullptr;
     });
     // An inspector edit changed the selected object's form: draw it again.
     connect(docks_, &ToolDocks::edited, this, [this] {
@@ -144,7 +144,7 @@ void MainWindow::refresh() {
 // Undo and Redo name their step; zoom stops at its ends.
 void MainWindow::refreshEditing() {
     DesignerView* view = views_->shownActiveView();
-    const FormHistory* history = view ? &view->designer().history() : nullptr;
+    const FormHistory* history = view ? &view->editor().history() : nullptr;
     auto name = [](QAction* a, const QString& verb, bool can, const std::string& label) {
         a->setEnabled(can);
         a->setText(can ? verb + u' ' + QString::fromStdString(label) : verb);

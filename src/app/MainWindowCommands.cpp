@@ -43,9 +43,9 @@ void MainWindow::connectCommands() {
     on(OpenProject, [&p] { p.openProject(); });
     on(NewForm, [&p] { p.createForm(); });
     on(OpenForm, [&p] { p.openForm(); });
-    onDesigner(CloseForm, [](DesignerView& v) { v.designer().close(); });
-    onDesigner(SaveForm, [](DesignerView& v) { v.designer().save(false); });
-    onDesigner(SaveFormAs, [](DesignerView& v) { v.designer().save(true); });
+    onDesigner(CloseForm, [](DesignerView& v) { v.editor().close(); });
+    onDesigner(SaveForm, [](DesignerView& v) { v.editor().save(false); });
+    onDesigner(SaveFormAs, [](DesignerView& v) { v.editor().save(true); });
     on(CloseAll, [&p] { p.closeAll(); });
     bind(Exit, this, [this] { close(); });
     bind(ClearRecent, this, [this] {
@@ -79,7 +79,7 @@ void MainWindow::connectCommands() {
     auto step = [this](CommandId id, std::function<void(Form&)> command) {
         const std::string label = this->command(id)->toolTip().replace(u'\n', u' ').toStdString();
         onDesigner(id, [label, command](DesignerView& v) {
-            v.designer().edit(label, [&] { command(v.form()); });
+            v.editor().edit(label, [&] { command(v.form()); });
         });
     };
     auto align = [&](CommandId id, AlignCommand c) {
@@ -95,15 +95,15 @@ void MainWindow::connectCommands() {
     step(CenterVertically, [&layout](Form& f) { layout.center(f, LayoutAxis::Vertical); });
     step(SpaceHorizontally, [&layout](Form& f) { layout.space(f, LayoutAxis::Horizontal); });
     step(SpaceVertically, [&layout](Form& f) { layout.space(f, LayoutAxis::Vertical); });
-    onDesigner(Undo, [](DesignerView& v) { v.designer().undo(); });
-    onDesigner(Redo, [](DesignerView& v) { v.designer().redo(); });
+    onDesigner(Undo, [](DesignerView& v) { v.editor().undo(); });
+    onDesigner(Redo, [](DesignerView& v) { v.editor().redo(); });
     onDesigner(ZoomIn, [](DesignerView& v) { v.setZoom(v.zoom() + 1); });
     onDesigner(ZoomOut, [](DesignerView& v) { v.setZoom(v.zoom() - 1); });
     onDesigner(ActualSize, [](DesignerView& v) { v.setZoom(1); });
     bind(ExportPicture, this, [this] { exportPicture(); });
-    onDesigner(BringToFront, [](DesignerView& v) { v.designer().bringToFront(); });
-    onDesigner(SendToBack, [](DesignerView& v) { v.designer().sendToBack(); });
-    onDesigner(Delete, [](DesignerView& v) { v.designer().deleteSelected(); });
+    onDesigner(BringToFront, [](DesignerView& v) { v.editor().bringToFront(); });
+    onDesigner(SendToBack, [](DesignerView& v) { v.editor().sendToBack(); });
+    onDesigner(Delete, [](DesignerView& v) { v.editor().deleteSelected(); });
 }
 
 void MainWindow::copy() {
@@ -114,7 +114,7 @@ void MainWindow::copy() {
 void MainWindow::cut() {
     DesignerView* view = views_->shownActiveView();
     if (!view) return;
-    if (auto text = core_.clipboard.cut(view->designer())) {
+    if (auto text = core_.clipboard.cut(view->editor())) {
         putOnClipboard(*text);
         view->invalidatePicture();
         refresh();
@@ -126,7 +126,7 @@ void MainWindow::paste() {
     if (!view) return;
     const QMimeData* held = QApplication::clipboard()->mimeData();
     if (!held || !held->hasFormat(kMime)) return;
-    if (core_.clipboard.paste(view->designer(), held->data(kMime).toStdString())) {
+    if (core_.clipboard.paste(view->editor(), held->data(kMime).toStdString())) {
         view->invalidatePicture();
         refresh();
     }

@@ -25,8 +25,8 @@ void RecoveryKeeper::keepNow() {
     const std::time_t now = std::time(nullptr);
     for (DesignerView* view : views_.all()) {
         // A failed write is tried again at the next tick; the user's work goes on meanwhile.
-        (void)core_.recovery.keep(view->form(), view->designer().undoStack(),
-                                  core_.workspace.library, now);
+        (void)core_.recovery.keep(view->form(), view->editor().undoStack(), core_.workspace.library,
+                                  now);
     }
 }
 

@@ -93,7 +93,7 @@ TEST_F(EditingTest, RubberBandMarksWhatItTouches) {
     place("spbButton", {100, 120});
     press({10, 10});
     moveHeld({60, 70});
-    ASSERT_TRUE(activeView()->designer().rubberBand());
+    ASSERT_TRUE(activeView()->editor().rubberBand());
     release({60, 70});
     EXPECT_TRUE(a->selected());
     EXPECT_TRUE(b->selected());
@@ -190,15 +190,15 @@ TEST_F(AppFixture, InspectorTypingIsOneUndoStep) {
     const std::string name = button->name();
     for (const char* typed : {"O", "Ok", "Oka", "Okay"})
         inspector.type(textRow, typed);
-    const FormHistory& history = activeView()->designer().history();
+    const FormHistory& history = activeView()->editor().history();
     ASSERT_TRUE(history.canUndo());
     trigger("mnuUndo");
     // Undo rebuilds the form's controls: find the button again by its name.
     Control* restored = activeForm().findByName(name);
     ASSERT_NE(restored, nullptr);
     EXPECT_EQ(palm(restored, "Text"), before);
-    EXPECT_FALSE(activeView()->designer().history().canUndo() &&
-                 activeView()->designer().history().undoLabel().find("Text") != std::string::npos);
+    EXPECT_FALSE(activeView()->editor().history().canUndo() &&
+                 activeView()->editor().history().undoLabel().find("Text") != std::string::npos);
 }
 
 } // namespace

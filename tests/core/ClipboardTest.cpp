@@ -2,7 +2,7 @@
 
 #include "cclib/TCCButton.h"
 #include "designer/ClipboardFormat.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
@@ -36,7 +36,7 @@ class ClipboardCommands : public testing::Test {
     test::FakeUi ui;
     LibraryKits kits{workspace, ui};
     Form& form = *workspace.forms.emplace_back(std::make_unique<Form>("Form1"));
-    DesignerWindow window{workspace, ui, kits, form};
+    FormEditor window{workspace, ui, kits, form};
     Clipboard clipboard{workspace, kits};
 };
 

@@ -1,6 +1,6 @@
 #include "shell/ControlToolbar.h"
 
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "shell/LibraryKit.h"
@@ -62,7 +62,7 @@ TEST(ControlToolbar, EveryShownButtonPlacesAControl) {
             LibraryKits kits{workspace, ui};
             workspace.forms.push_back(std::make_unique<Form>("Form1"));
             Form& form = *workspace.forms.back();
-            DesignerWindow window{workspace, ui, kits, form};
+            FormEditor window{workspace, ui, kits, form};
             workspace.tool = std::string(button.kindTag);
             const ShiftState left(ShiftState::LeftButton);
             window.mousePress({20, 20}, MouseButton::Left, left);

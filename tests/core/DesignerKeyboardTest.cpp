@@ -1,14 +1,14 @@
 #include "designer/GridMode.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace ornadeck {
 namespace {
 
-class Keys : public test::DesignerFixture {
+class Keys : public test::FormEditorFixture {
   protected:
     Keys() { window.activate(); }
     struct Box {

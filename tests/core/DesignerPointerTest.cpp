@@ -1,13 +1,13 @@
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "model/Form.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace ornadeck {
 namespace {
 
-using DesignerPointer = test::DesignerFixture;
+using DesignerPointer = test::FormEditorFixture;
 
 constexpr ShiftState kLeft{ShiftState::LeftButton};
 constexpr ShiftState kNone{};
@@ -30,11 +30,11 @@ TEST_F(DesignerPointer, RightClickSelectsTheControlTheMenuThenActsOn) {
 TEST_F(DesignerPointer, ALostReleaseLeavesNoDragRunning) {
     const struct {
         const char* how;
-        void (*lose)(DesignerWindow&, Point);
+        void (*lose)(FormEditor&, Point);
     } cases[] = {
-        {"grab lost", [](DesignerWindow& w, Point) { w.releaseCapture(); }},
-        {"move without a button", [](DesignerWindow& w, Point p) { w.mouseMove(p, kNone); }},
-        {"next press", [](DesignerWindow&, Point) {}},
+        {"grab lost", [](FormEditor& w, Point) { w.releaseCapture(); }},
+        {"move without a button", [](FormEditor& w, Point p) { w.mouseMove(p, kNone); }},
+        {"next press", [](FormEditor&, Point) {}},
     };
     for (const auto& c : cases) {
         Control* a = place("Button", {10, 10});
@@ -49,7 +49,7 @@ TEST_F(DesignerPointer, ALostReleaseLeavesNoDragRunning) {
         EXPECT_EQ(workspace.selected.control, other) << c.how;
         window.mouseMove({from.x + 30, from.y + 20}, kNone);
         EXPECT_EQ(a->left(), start + 8) << c.how;
-        EXPECT_FALSE(window.snap().dragging()) << c.how;
+        EXPECT_FALSE(window.handles().dragging()) << c.how;
         window.removeControl(*a);
         window.removeControl(*other);
     }

@@ -1,7 +1,7 @@
 #include "shell/FindingNavigation.h"
 
 #include "check/Checks.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
@@ -37,7 +37,7 @@ class FindingNavigation : public testing::Test {
     LibraryKits kits{workspace, ui};
     Form& first = addForm("First");
     Form& second = addForm("Second");
-    DesignerWindow firstWindow{workspace, ui, kits, first};
+    FormEditor firstWindow{workspace, ui, kits, first};
 };
 
 TEST_F(FindingNavigation, OnlyTheFormsShownAreCheckedWithTheProjectFileWhenSaved) {

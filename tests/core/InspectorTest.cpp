@@ -1,7 +1,7 @@
 #include "shell/Inspector.h"
 
 #include "cclib/TCCBitmap.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "model/Settings.h"
 #include "ptlib/TPTEdit.h"
 #include "ptlib/TPTList.h"
@@ -270,7 +270,7 @@ TEST_F(InspectorTest, ComponentsAreSortedAndChoosingOneSelectsAndMarksIt) {
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(texts, sorted);
 
-    DesignerWindow designer(workspace, ui, kits, form);
+    FormEditor designer(workspace, ui, kits, form);
     const auto entries = inspector.components();
     auto entryOf = [&](const Control* c) {
         return *std::find_if(entries.begin(), entries.end(),

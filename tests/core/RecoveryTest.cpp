@@ -5,7 +5,7 @@
 #include "shell/ProjectCommands.h"
 #include "shell/RecoveryFiles.h"
 #include "shell/RecoveryOffer.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 
 #include <chrono>
@@ -51,7 +51,7 @@ int deadProcess() {
     return child;
 }
 
-class Recovery : public test::DesignerFixture {
+class Recovery : public test::FormEditorFixture {
   protected:
     Recovery() { window.activate(); }
     std::vector<fs::path> files() const {
@@ -143,7 +143,7 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackUnsavedWithTheirEdits) {
     EXPECT_EQ(kits.current().engine->getProperty(back, button, "Content"), "Rescued");
     EXPECT_EQ(back.filePath(), dir.path() / "Original.ozf");
     EXPECT_FALSE(fs::exists(dir.path() / "Original.ozf")); // nothing written until a save
-    DesignerWindow shown(workspace, ui, kits, back);
+    FormEditor shown(workspace, ui, kits, back);
     EXPECT_TRUE(shown.modified());
 }
 

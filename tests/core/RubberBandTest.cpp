@@ -3,7 +3,7 @@
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(BandRectTest, TouchesSharesAPixelEitherWay) {
         EXPECT_EQ(band.touches(c.x, c.y, c.w, c.h), c.touched) << c.x << "," << c.y;
 }
 
-class Band : public test::DesignerFixture {
+class Band : public test::FormEditorFixture {
   protected:
     Band() { window.activate(); }
 };

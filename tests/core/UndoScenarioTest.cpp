@@ -5,7 +5,7 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 namespace ornadeck {
 namespace {
 
-class Undo : public test::DesignerFixture {
+class Undo : public test::FormEditorFixture {
   protected:
     Undo() { window.activate(); }
     std::string bytes() const { return formToIni(form, *kits.current().sections).toText(); }
@@ -116,7 +116,7 @@ TEST_F(Undo, RestoresMarksSelectionTestedDialogAndHiddenMenusButNeverTheCounterB
 
 TEST_F(Undo, ASelectionOnAnotherFormStaysWhereItIs) {
     Form& other = addForm("Form2");
-    DesignerWindow second{workspace, ui, kits, other};
+    FormEditor second{workspace, ui, kits, other};
     second.activate();
     Control* there = place("Button", {10, 10}); // placed through `window`, on Form1
     second.activate();

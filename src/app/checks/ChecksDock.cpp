@@ -101,7 +101,7 @@ void ChecksDock::open(QTreeWidgetItem* item) {
     Form* form = formOfFinding(core_.workspace, f);
     DesignerView* view = form ? views_.viewOf(form) : nullptr;
     if (!view) return;
-    showFinding(view->designer(), f);
+    showFinding(view->editor(), f);
     view->invalidatePicture();
     emit changed();
 }

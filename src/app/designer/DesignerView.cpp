@@ -53,7 +53,7 @@ ShiftState stateOf(const QMouseEvent& e, std::uint8_t extraButton = 0) {
 } // namespace
 
 DesignerView::DesignerView(AppCore& core, Form& form, QWidget* parent)
-    : QWidget(parent), core_(core), designer_(core.workspace, core.ui, core.kits, form) {
+    : QWidget(parent), core_(core), editor_(core.workspace, core.ui, core.kits, form) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -101,7 +101,7 @@ void DesignerView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().window());
     const qreal scale = mapping_.factor() / mapping_.devicePixelRatio();
     painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
-    if (const auto band = designer_.rubberBand()) {
+    if (const auto band = editor_.rubberBand()) {
         // Around the pixels the band spans, in picture pixels.
         const QPointF from = mapping_.fromSurface({band->left, band->top});
         const QPointF to = mapping_.fromSurface({band->right, band->bottom});
@@ -116,15 +116,15 @@ void DesignerView::mousePressEvent(QMouseEvent* e) {
     const auto button = coreButton(e->button());
     if (!button) return;
     pressed_ = true;
-    designer_.mousePress(mapping_.toSurface(e->position()), *button, stateOf(*e));
+    editor_.mousePress(mapping_.toSurface(e->position()), *button, stateOf(*e));
     invalidatePicture();
     emit changed();
 }
 
 void DesignerView::mouseMoveEvent(QMouseEvent* e) {
     const bool dragging = (e->buttons() & (Qt::LeftButton | Qt::RightButton)) != 0;
-    designer_.mouseMove(mapping_.toSurface(e->position()), stateOf(*e));
-    setCursor(cursorOf(designer_.pointer()));
+    editor_.mouseMove(mapping_.toSurface(e->position()), stateOf(*e));
+    setCursor(cursorOf(editor_.pointer()));
     if (dragging) {
         invalidatePicture();
         emit changed();
@@ -135,12 +135,12 @@ void DesignerView::mouseReleaseEvent(QMouseEvent* e) {
     const auto button = coreButton(e->button());
     if (!button) return;
     pressed_ = false;
-    designer_.mouseRelease(mapping_.toSurface(e->position()), *button,
-                           stateOf(*e, buttonFlag(*button)));
+    editor_.mouseRelease(mapping_.toSurface(e->position()), *button,
+                         stateOf(*e, buttonFlag(*button)));
     invalidatePicture();
     emit changed();
     // Only a right click on a control that has the popup opens it; the press selected it.
-    if (designer_.takePopupRequest()) emit popupRequested(e->globalPosition().toPoint());
+    if (editor_.takePopupRequest()) emit popupRequested(e->globalPosition().toPoint());
 }
 
 void DesignerView::keyPressEvent(QKeyEvent* e) {
@@ -160,7 +160,7 @@ void DesignerView::keyPressEvent(QKeyEvent* e) {
     }
     std::uint8_t flags = shiftStateOf(e->modifiers(), Qt::NoButton).flags;
     if (e->key() == Qt::Key_Backtab) flags |= ShiftState::Shift;
-    if (!designer_.keyPress(it->second, ShiftState(flags))) {
+    if (!editor_.keyPress(it->second, ShiftState(flags))) {
         QWidget::keyPressEvent(e);
         return;
     }
@@ -188,7 +188,7 @@ void DesignerView::wheelEvent(QWheelEvent* e) {
 void DesignerView::endAnyDrag() {
     if (!pressed_) return;
     pressed_ = false;
-    designer_.releaseCapture();
+    editor_.releaseCapture();
     invalidatePicture();
     emit changed();
 }

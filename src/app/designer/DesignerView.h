@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "designer/ViewMapping.h"
 
 #include <QImage>
@@ -17,8 +17,8 @@ class DesignerView : public QWidget {
   public:
     DesignerView(AppCore& core, Form& form, QWidget* parent = nullptr);
 
-    DesignerWindow& designer() { return designer_; }
-    Form& form() { return designer_.form(); }
+    FormEditor& editor() { return editor_; }
+    Form& form() { return editor_.form(); }
     const ViewMapping& mapping() const { return mapping_; }
 
     static constexpr int kMaxZoom = 4;
@@ -55,7 +55,7 @@ class DesignerView : public QWidget {
     void endAnyDrag();
 
     AppCore& core_;
-    DesignerWindow designer_;
+    FormEditor editor_;
     int zoom_ = 2;
     // Wheel turning with Ctrl not yet a whole zoom step, in eighths of a degree.
     int wheelDelta_ = 0;

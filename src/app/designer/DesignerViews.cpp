@@ -76,7 +76,7 @@ void DesignerViews::forget(Form& form) {
     if (it == windows_.end()) return;
     DesignerSubWindow* window = it->second;
     windows_.erase(it);
-    core_.recovery.forget(window->view()->designer().undoStack());
+    core_.recovery.forget(window->view()->editor().undoStack());
     const bool wasSyncing = syncing_;
     syncing_ = true;
     window->closeForGood();
@@ -93,7 +93,7 @@ void DesignerViews::sync() {
         if (!windows_.contains(&form)) create(form);
         DesignerSubWindow* window = windows_.at(&form);
         window->setWindowTitle(QString::fromStdString(form.caption()) + "[*]");
-        window->setWindowModified(window->view()->designer().modified());
+        window->setWindowModified(window->view()->editor().modified());
         if (form.visible() != window->isVisible()) {
             if (form.visible()) designerWindowShown(core_.workspace);
             window->setVisible(form.visible());
@@ -145,13 +145,13 @@ void DesignerViews::onActivated(QMdiSubWindow* window) {
     auto* designer = qobject_cast<DesignerSubWindow*>(window);
     if (!designer) return;
     if (core_.workspace.activeForm == &designer->view()->form()) return;
-    designer->view()->designer().activate();
+    designer->view()->editor().activate();
     emit changed();
 }
 
 void DesignerViews::onCloseRequested(DesignerSubWindow* window) {
     // Closing acts on that window's form; the core asks about saving.
-    window->view()->designer().close();
+    window->view()->editor().close();
     window->view()->invalidatePicture();
     emit changed();
 }

@@ -199,7 +199,7 @@ void InspectorDock::chooseComponent(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= shownComponents_.size()) return;
     DesignerView* view = views_.activeView();
     inspector_.chooseComponent(shownComponents_[static_cast<std::size_t>(index)],
-                               view ? &view->designer() : nullptr);
+                               view ? &view->editor() : nullptr);
     showRows();
     emit edited();
 }

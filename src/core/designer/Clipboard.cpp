@@ -1,7 +1,7 @@
 #include "designer/Clipboard.h"
 
 #include "designer/ClipboardFormat.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "model/Form.h"
 #include "shell/LibraryKit.h"
 
@@ -15,7 +15,7 @@ std::optional<std::string> Clipboard::copy() const {
     return text;
 }
 
-std::optional<std::string> Clipboard::cut(DesignerWindow& window) {
+std::optional<std::string> Clipboard::cut(FormEditor& window) {
     if (workspace_.selected.form != &window.form()) return std::nullopt;
     std::optional<std::string> text = copy();
     if (text) {
@@ -25,7 +25,7 @@ std::optional<std::string> Clipboard::cut(DesignerWindow& window) {
     return text;
 }
 
-bool Clipboard::paste(DesignerWindow& window, std::string_view text) {
+bool Clipboard::paste(FormEditor& window, std::string_view text) {
     Form& form = window.form();
     const Selection& s = workspace_.selected;
     Control* target = &form.surface();

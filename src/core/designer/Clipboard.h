@@ -6,7 +6,7 @@
 
 namespace ornadeck {
 
-class DesignerWindow;
+class FormEditor;
 class LibraryKits;
 struct Workspace;
 
@@ -19,10 +19,10 @@ class Clipboard {
     // The selected control with its children; nothing for the form itself, a menu or the bar.
     std::optional<std::string> copy() const;
     // As copy, then the control is deleted from `window`, which must hold it.
-    std::optional<std::string> cut(DesignerWindow& window);
+    std::optional<std::string> cut(FormEditor& window);
     // Into the selected dialog, or onto the surface; the new control becomes the selected
     // one. False, with nothing changed, when the text holds nothing this project can paste.
-    bool paste(DesignerWindow& window, std::string_view text);
+    bool paste(FormEditor& window, std::string_view text);
 
   private:
     Workspace& workspace_;

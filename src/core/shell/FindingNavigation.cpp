@@ -1,7 +1,7 @@
 #include "shell/FindingNavigation.h"
 
 #include "check/Finding.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
@@ -15,7 +15,7 @@ Form* formOfFinding(const Workspace& workspace, const Finding& finding) {
     return nullptr;
 }
 
-void showFinding(DesignerWindow& designer, const Finding& finding) {
+void showFinding(FormEditor& designer, const Finding& finding) {
     Form& form = designer.form();
     designer.activate();
     Control* control = finding.control.empty() ? nullptr : form.findByName(finding.control);

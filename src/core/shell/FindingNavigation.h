@@ -2,7 +2,7 @@
 
 namespace ornadeck {
 
-class DesignerWindow;
+class FormEditor;
 class Form;
 struct Finding;
 struct Workspace;
@@ -12,6 +12,6 @@ Form* formOfFinding(const Workspace& workspace, const Finding& finding);
 
 // Brings the finding's designer window forward and selects its control, or the form itself
 // when the finding is about the form or the control is no longer there.
-void showFinding(DesignerWindow& designer, const Finding& finding);
+void showFinding(FormEditor& designer, const Finding& finding);
 
 } // namespace ornadeck

@@ -1,7 +1,7 @@
 #include "shell/Inspector.h"
 
 #include "cclib/TCCBitmap.h"
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "model/ReadingOrder.h"
 #include "model/Ui.h"
 #include "shell/FormPickLists.h"
@@ -54,7 +54,7 @@ std::vector<ComponentEntry> Inspector::components() const {
     return list;
 }
 
-void Inspector::chooseComponent(const ComponentEntry& entry, DesignerWindow* designer) {
+void Inspector::chooseComponent(const ComponentEntry& entry, FormEditor* designer) {
     Form* form = workspace_.activeForm;
     if (!form) return;
     // An entry of a control deleted since the combo was filled chooses nothing.
@@ -104,7 +104,7 @@ Inspector::Sent Inspector::finish(std::size_t row, std::string_view text) {
 Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
     if (!current() || !isSendable(rows_[row].first, text)) return Sent::No;
-    DesignerWindow* d = designer();
+    FormEditor* d = formEditor();
     const std::string& name = rows_[row].first;
     if (Status s = d ? d->setProperty(name, text) : engine().setProperty(name, text); !s) {
         ui_.showError(s.message());
@@ -122,13 +122,13 @@ Inspector::Sent Inspector::pick(std::size_t row, std::string_view text) {
 
 bool Inspector::editItems() {
     if (!current()) return false;
-    DesignerWindow* d = designer();
+    FormEditor* d = formEditor();
     return d ? d->editItems() : engine().editItems();
 }
 
-DesignerWindow* Inspector::designer() const {
+FormEditor* Inspector::formEditor() const {
     Form* form = workspace_.selected.form;
-    return form && designerOf_ ? designerOf_(*form) : nullptr;
+    return form && editorOf_ ? editorOf_(*form) : nullptr;
 }
 
 TCCBitmap* Inspector::picture() const {
@@ -151,7 +151,7 @@ std::optional<BitmapEditor> Inspector::openBitmap() {
 bool Inspector::storeBitmap(const BitmapEditor& editor) {
     TCCBitmap* p = picture();
     if (!p || p->width() != editor.width() || p->height() != editor.height()) return false;
-    if (DesignerWindow* d = designer())
+    if (FormEditor* d = formEditor())
         d->edit("Edit Bitmap " + p->name(), [&] { editor.store(*p); });
     else
         editor.store(*p);

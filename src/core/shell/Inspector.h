@@ -14,7 +14,7 @@
 
 namespace ornadeck {
 
-class DesignerWindow;
+class FormEditor;
 class LibraryKits;
 class TCCBitmap;
 class Ui;
@@ -42,12 +42,12 @@ class Inspector {
     std::vector<ComponentEntry> components() const;
     // Where a form's designer window is, so that edits become its undo steps; without one
     // they go to the engine directly.
-    void setDesignerLookup(std::function<DesignerWindow*(Form&)> lookup) {
-        designerOf_ = std::move(lookup);
+    void setEditorLookup(std::function<FormEditor*(Form&)> lookup) {
+        editorOf_ = std::move(lookup);
     }
 
     // The combo's choice becomes the selected object and the designer window marks it.
-    void chooseComponent(const ComponentEntry& entry, DesignerWindow* designer);
+    void chooseComponent(const ComponentEntry& entry, FormEditor* designer);
 
     // The pick list of a row, empty when it has none.
     std::vector<std::string> entries(std::size_t row) const;
@@ -78,7 +78,7 @@ class Inspector {
 
   private:
     Engine& engine() const;
-    DesignerWindow* designer() const;
+    FormEditor* formEditor() const;
     // Whether the rows still belong to the selected object.
     bool current() const;
     TCCBitmap* picture() const;
@@ -91,7 +91,7 @@ class Inspector {
     std::vector<PropertyRow> rows_;
     Selection shown_;
     std::optional<unsigned> shownCount_;
-    std::function<DesignerWindow*(Form&)> designerOf_;
+    std::function<FormEditor*(Form&)> editorOf_;
 };
 
 } // namespace ornadeck

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "model/Form.h"
 #include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
@@ -13,7 +13,7 @@
 namespace ornadeck::test {
 
 // A designer window driven as the view will drive it: pointer events in surface pixels.
-class DesignerFixture : public testing::Test {
+class FormEditorFixture : public testing::Test {
   protected:
     Form& addForm(const std::string& name) {
         workspace.forms.push_back(std::make_unique<Form>(name));
@@ -55,7 +55,7 @@ class DesignerFixture : public testing::Test {
     FakeUi ui;
     LibraryKits kits{workspace, ui};
     Form& form = addForm("Form1");
-    DesignerWindow window{workspace, ui, kits, form};
+    FormEditor window{workspace, ui, kits, form};
 };
 
 } // namespace ornadeck::test

@@ -25,16 +25,17 @@ class Ui;
 // The keys a designer window acts on; Shift and Ctrl come with them as a ShiftState.
 enum class DesignerKey { Left, Right, Up, Down, Escape, Tab, Delete };
 
-// What one designer window does, without the window: pointer input on its screen surface,
-// selection and marks, delete and restacking, saving, loading and closing its form.
-// The view forwards pointer events in surface pixels and draws what the form holds.
-class DesignerWindow {
+// The editing state of one form: what its designer window does, without the window. Pointer
+// input on its screen surface, selection and marks, delete and restacking, undo, saving,
+// loading and closing its form. The view forwards pointer events in surface pixels and
+// draws what the form holds.
+class FormEditor {
   public:
-    // The window must not outlive its form.
-    DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form);
-    ~DesignerWindow();
-    DesignerWindow(const DesignerWindow&) = delete;
-    DesignerWindow& operator=(const DesignerWindow&) = delete;
+    // The editor must not outlive its form.
+    FormEditor(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form);
+    ~FormEditor();
+    FormEditor(const FormEditor&) = delete;
+    FormEditor& operator=(const FormEditor&) = delete;
 
     Form& form() const { return form_; }
     Engine& engine() const;
@@ -107,8 +108,8 @@ class DesignerWindow {
     // saved.
     bool close();
 
-    GrabHandles& snap() { return snap_; }
-    GrabHandles& snapDialog() { return snapDialog_; }
+    GrabHandles& handles() { return handles_; }
+    GrabHandles& dialogHandles() { return dialogHandles_; }
 
   private:
     enum class Capture { None, Outside, Surface, Snap, SnapDialog, Menu };
@@ -130,8 +131,8 @@ class DesignerWindow {
     Form& form_;
     FormUndo undo_;
     Selection remembered_;
-    GrabHandles snap_;
-    GrabHandles snapDialog_;
+    GrabHandles handles_;
+    GrabHandles dialogHandles_;
     Capture capture_ = Capture::None;
     Control* captured_ = nullptr;
     bool popupRequested_ = false;

@@ -1,6 +1,6 @@
-// Keyboard commands of DesignerWindow: arrows move or size the marked controls, Escape
+// Keyboard commands of FormEditor: arrows move or size the marked controls, Escape
 // raises the tool, Tab walks the controls.
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
 
@@ -32,7 +32,7 @@ std::string stepLabel(const char* verb, const std::vector<Control*>& controls) {
 
 } // namespace
 
-bool DesignerWindow::keyPress(DesignerKey key, ShiftState shift) {
+bool FormEditor::keyPress(DesignerKey key, ShiftState shift) {
     switch (key) {
     case DesignerKey::Left:
     case DesignerKey::Right:
@@ -54,7 +54,7 @@ bool DesignerWindow::keyPress(DesignerKey key, ShiftState shift) {
     return false;
 }
 
-void DesignerWindow::nudge(DesignerKey key, ShiftState shift) {
+void FormEditor::nudge(DesignerKey key, ShiftState shift) {
     const std::vector<Control*> marked = markedControls(form_);
     if (marked.empty()) return;
     const int step = shift.has(ShiftState::Ctrl) || !workspace_.gridMode ? 1 : 4;
@@ -81,7 +81,7 @@ void DesignerWindow::nudge(DesignerKey key, ShiftState shift) {
         mergeKey);
 }
 
-void DesignerWindow::selectNeighbour(bool backwards) {
+void FormEditor::selectNeighbour(bool backwards) {
     const std::vector<Control*> controls = reachableControls(form_);
     if (controls.empty()) return;
     const auto n = static_cast<long>(controls.size());

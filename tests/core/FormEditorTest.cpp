@@ -1,4 +1,4 @@
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 
 #include "designer/GridMode.h"
 #include "designer/LayoutCommands.h"
@@ -8,7 +8,7 @@
 #include "ptlib/TPTDialog.h"
 #include "shell/Inspector.h"
 #include "shell/LibraryKit.h"
-#include "support/DesignerFixture.h"
+#include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -19,9 +19,9 @@
 namespace ornadeck {
 namespace {
 
-using Designer = test::DesignerFixture;
+using FormEditorTest = test::FormEditorFixture;
 
-TEST_F(Designer, GridModeSnapsThePlacementPoint) {
+TEST_F(FormEditorTest, GridModeSnapsThePlacementPoint) {
     setGridMode(workspace, true);
     const std::pair<Point, Point> cases[] = {
         {{6, 2}, {8, 0}}, {{14, 5}, {16, 4}}, {{10, 10}, {8, 8}}, {{30, 31}, {32, 32}}};
@@ -36,7 +36,7 @@ TEST_F(Designer, GridModeSnapsThePlacementPoint) {
     EXPECT_TRUE(workspace.tool.empty()); // each placement needs a new press of the tool
 }
 
-TEST_F(Designer, PlainShiftAndCtrlClicksMarkTheSelection) {
+TEST_F(FormEditorTest, PlainShiftAndCtrlClicksMarkTheSelection) {
     Control* a = place("Button", {10, 10});
     Control* b = place("Button", {10, 60});
     Control* c = place("Button", {80, 60});
@@ -63,7 +63,7 @@ TEST_F(Designer, PlainShiftAndCtrlClicksMarkTheSelection) {
     EXPECT_TRUE(marked().empty());
 }
 
-TEST_F(Designer, ShiftClickedPairAlignsRightToTheBlueOne) {
+TEST_F(FormEditorTest, ShiftClickedPairAlignsRightToTheBlueOne) {
     Control* a = place("Button", {10, 20});
     Control* b = place("Button", {40, 60});
     a->setUserWidth(20);
@@ -79,7 +79,7 @@ TEST_F(Designer, ShiftClickedPairAlignsRightToTheBlueOne) {
     EXPECT_EQ(marked(), (std::vector<Control*>{a, b})); // the resize did not re-mark midway
 }
 
-TEST_F(Designer, ThreeShiftClickedControlsSpaceEqually) {
+TEST_F(FormEditorTest, ThreeShiftClickedControlsSpaceEqually) {
     Control* c[3];
     const int lefts[] = {0, 50, 60};
     for (int i = 0; i < 3; ++i) {
@@ -95,7 +95,7 @@ TEST_F(Designer, ThreeShiftClickedControlsSpaceEqually) {
     EXPECT_EQ(c[2]->left(), 60);
 }
 
-TEST_F(Designer, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
+TEST_F(FormEditorTest, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
     setGridMode(workspace, true);
     Control* img = place("Image", {40, 40});
     const MouseButton L = MouseButton::Left, R = MouseButton::Right;
@@ -121,7 +121,7 @@ TEST_F(Designer, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
     }
 }
 
-TEST_F(Designer, ResizesFromEachEdgeAndCornerOfTheTestedDialog) {
+TEST_F(FormEditorTest, ResizesFromEachEdgeAndCornerOfTheTestedDialog) {
     auto* d = place("Dialog", {0, 0});
     ASSERT_TRUE(d && d->isDialog());
     const int l = d->left(), t = d->top(), r = l + d->width() - 1, b = t + d->height() - 1;
@@ -145,7 +145,7 @@ TEST_F(Designer, ResizesFromEachEdgeAndCornerOfTheTestedDialog) {
     }
 }
 
-TEST_F(Designer, ClickInsideTheTestedDialogPlacesItsChild) {
+TEST_F(FormEditorTest, ClickInsideTheTestedDialogPlacesItsChild) {
     auto* d = static_cast<TPTDialog*>(place("Dialog", {0, 0}));
     Control* b = place("Button", {d->left() + 20, d->top() + 15});
     ASSERT_NE(b, nullptr);
@@ -161,7 +161,7 @@ TEST_F(Designer, ClickInsideTheTestedDialogPlacesItsChild) {
     EXPECT_EQ(b->parent(), d);
 }
 
-TEST_F(Designer, DeleteLeavesTheFormAloneAndClearsTheTestedDialog) {
+TEST_F(FormEditorTest, DeleteLeavesTheFormAloneAndClearsTheTestedDialog) {
     Control* a = place("Button", {10, 10});
     auto* d = place("Dialog", {0, 0});
     click({150, 5});
@@ -178,7 +178,7 @@ TEST_F(Designer, DeleteLeavesTheFormAloneAndClearsTheTestedDialog) {
     EXPECT_TRUE(form.contains(a));
 }
 
-TEST_F(Designer, BringToFrontAndSendToBackRestack) {
+TEST_F(FormEditorTest, BringToFrontAndSendToBackRestack) {
     Control* a = place("Button", {10, 10});
     Control* b = place("Button", {10, 40});
     Control* c = place("Button", {10, 70});
@@ -197,7 +197,7 @@ TEST_F(Designer, BringToFrontAndSendToBackRestack) {
     EXPECT_EQ(form.components().front().control, c);
 }
 
-TEST_F(Designer, ClosingHidesTheFormOnlyWhenNothingIsLeftUnsaved) {
+TEST_F(FormEditorTest, ClosingHidesTheFormOnlyWhenNothingIsLeftUnsaved) {
     test::TempDir temp;
     const std::filesystem::path saved = temp.path() / "Form1.ozf";
     const struct {
@@ -226,7 +226,7 @@ TEST_F(Designer, ClosingHidesTheFormOnlyWhenNothingIsLeftUnsaved) {
     EXPECT_TRUE(std::filesystem::exists(saved));
 }
 
-TEST_F(Designer, GridModeReachesEveryFormAndItsDialogs) {
+TEST_F(FormEditorTest, GridModeReachesEveryFormAndItsDialogs) {
     Form& hidden = addForm("Form2");
     hidden.setVisible(false);
     auto* d = static_cast<TPTDialog*>(place("Dialog", {0, 0}));
@@ -236,16 +236,16 @@ TEST_F(Designer, GridModeReachesEveryFormAndItsDialogs) {
         EXPECT_EQ(f->surface().gridSpace(), 6);
     }
     EXPECT_EQ(d->gridVisible(), 1);
-    DesignerWindow later{workspace, ui, kits, hidden};
-    EXPECT_EQ(later.snap().gridSize(), 4);
+    FormEditor later{workspace, ui, kits, hidden};
+    EXPECT_EQ(later.handles().gridSize(), 4);
     setGridMode(workspace, false);
     EXPECT_EQ(d->gridVisible(), 0);
     EXPECT_EQ(form.surface().gridVisible(), 0);
     drag({2, 2}, {3, 3}); // re-syncs the step
-    EXPECT_EQ(window.snap().gridSize(), 1);
+    EXPECT_EQ(window.handles().gridSize(), 1);
 }
 
-TEST_F(Designer, NewWindowsAppearBesideTheInspectorAndBelowTheToolbars) {
+TEST_F(FormEditorTest, NewWindowsAppearBesideTheInspectorAndBelowTheToolbars) {
     const MainWindowMetrics m{150, 30};
     workspace.inspector = {true, 10, 0};
     placeNewDesignerWindow(form, workspace, m);
@@ -272,7 +272,7 @@ namespace {
 
 // A size typed in the inspector is a resize like any other: the window marks the selected
 // control alone again, except while a layout command has the notifications off.
-TEST_F(Designer, AnySizeChangeMarksTheSelectedControlAlone) {
+TEST_F(FormEditorTest, AnySizeChangeMarksTheSelectedControlAlone) {
     Control* a = place("Button", {10, 20});
     Control* b = place("Button", {10, 60});
     click(a);
@@ -297,7 +297,7 @@ namespace {
 
 // The popup's layout commands act on every marked control, so a right click on one of them
 // keeps the marks; on a control not marked it marks that control alone.
-TEST_F(Designer, ARightClickKeepsTheMarksOfAMarkedControl) {
+TEST_F(FormEditorTest, ARightClickKeepsTheMarksOfAMarkedControl) {
     Control* a = place("Button", {10, 10});
     Control* b = place("Button", {40, 50});
     Control* c = place("Button", {70, 90});
@@ -333,7 +333,7 @@ TEST_F(Designer, ARightClickKeepsTheMarksOfAMarkedControl) {
 
 // Only a control that has the popup opens it: not the bare screen, not the device around
 // it, not a menu or the menu bar, and one click asks once.
-TEST_F(Designer, OnlyARightClickOnAControlAsksForThePopup) {
+TEST_F(FormEditorTest, OnlyARightClickOnAControlAsksForThePopup) {
     Control* button = place("Button", {10, 60});
     Control* menu = place("Menu", {0, 0});
     ASSERT_NE(menu, nullptr);

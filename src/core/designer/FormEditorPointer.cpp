@@ -1,6 +1,6 @@
-// Pointer routing of DesignerWindow: what the application-wide mouse watcher did, driven by
+// Pointer routing of FormEditor: what the application-wide mouse watcher did, driven by
 // a hit test. A press captures the pointer for whatever it landed on until the release.
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 #include "designer/HitTest.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
@@ -17,39 +17,39 @@ constexpr std::uint8_t kButtons =
 
 } // namespace
 
-GrabHandles* DesignerWindow::capturedHandles() {
-    if (capture_ == Capture::Snap) return &snap_;
-    if (capture_ == Capture::SnapDialog) return &snapDialog_;
+GrabHandles* FormEditor::capturedHandles() {
+    if (capture_ == Capture::Snap) return &handles_;
+    if (capture_ == Capture::SnapDialog) return &dialogHandles_;
     return nullptr;
 }
 
-Point DesignerWindow::inCapturedFrame(Point onSurface) const {
+Point FormEditor::inCapturedFrame(Point onSurface) const {
     if (capture_ != Capture::SnapDialog || !captured_->parent()) return onSurface;
     const Control& dialog = *captured_->parent();
     return {onSurface.x - dialog.left(), onSurface.y - dialog.top()};
 }
 
-void DesignerWindow::endCapture() {
+void FormEditor::endCapture() {
     capture_ = Capture::None;
     captured_ = nullptr;
     bandStart_.reset();
     closeDragStep();
 }
 
-void DesignerWindow::closeDragStep() {
+void FormEditor::closeDragStep() {
     if (!dragStep_) return;
     const std::string label = std::move(*dragStep_);
     dragStep_.reset();
     undo_.commit(label);
 }
 
-std::optional<BandRect> DesignerWindow::rubberBand() const {
+std::optional<BandRect> FormEditor::rubberBand() const {
     if (capture_ != Capture::Surface || !bandStart_ || *bandStart_ == lastPoint_)
         return std::nullopt;
     return BandRect::between(*bandStart_, lastPoint_);
 }
 
-void DesignerWindow::finishBand(ShiftState shift) {
+void FormEditor::finishBand(ShiftState shift) {
     const BandRect band = BandRect::between(*bandStart_, lastPoint_);
     Control* reference = markBand(form_, engine(), touchedControls(form_, band),
                                   shift.has(ShiftState::Shift), bandPrevious_);
@@ -62,14 +62,14 @@ void DesignerWindow::finishBand(ShiftState shift) {
     remembered_ = workspace_.selected;
 }
 
-bool DesignerWindow::takePopupRequest() { return std::exchange(popupRequested_, false); }
+bool FormEditor::takePopupRequest() { return std::exchange(popupRequested_, false); }
 
-void DesignerWindow::releaseCapture() {
+void FormEditor::releaseCapture() {
     if (capture_ == Capture::None) return;
     mouseRelease(lastPoint_, capturedButton_, ShiftState(buttonFlag(capturedButton_)));
 }
 
-void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState shift) {
+void FormEditor::mousePress(Point onSurface, MouseButton button, ShiftState shift) {
     // The captured button pressed again, or no longer held: its release was lost on the way.
     if (capture_ != Capture::None &&
         (button == capturedButton_ || !shift.has(buttonFlag(capturedButton_))))
@@ -105,7 +105,7 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
     }
     if (button == MouseButton::Middle) return; // only left and right drag
     const bool inDialog = hit.where == Hit::Where::DialogControl;
-    GrabHandles& handles = inDialog ? snapDialog_ : snap_;
+    GrabHandles& handles = inDialog ? dialogHandles_ : handles_;
     // The pointer arrives before it presses: the edges and Shift at the press decide
     // between move and resize, whatever an earlier hover left.
     handles.move(hit.control, shift.without(kButtons), hit.inParent);
@@ -117,7 +117,7 @@ void DesignerWindow::mousePress(Point onSurface, MouseButton button, ShiftState 
     handles.press(*hit.control, button, shift, hit.inParent);
 }
 
-void DesignerWindow::mouseMove(Point onSurface, ShiftState shift) {
+void FormEditor::mouseMove(Point onSurface, ShiftState shift) {
     if (captured_ && !form_.contains(captured_)) endCapture(); // deleted mid-drag
     lastPoint_ = onSurface;
     // Nothing held any more: the release was lost, and a drag must not follow a free pointer.
@@ -132,13 +132,13 @@ void DesignerWindow::mouseMove(Point onSurface, ShiftState shift) {
     const Hit hit = hitTest(form_, onSurface);
     pointer_ = PointerShape::Arrow;
     if (hit.where == Hit::Where::SurfaceControl || hit.where == Hit::Where::DialogControl) {
-        GrabHandles& handles = hit.where == Hit::Where::DialogControl ? snapDialog_ : snap_;
+        GrabHandles& handles = hit.where == Hit::Where::DialogControl ? dialogHandles_ : handles_;
         handles.move(hit.control, shift, hit.inParent);
         pointer_ = handles.pointer();
     }
 }
 
-void DesignerWindow::mouseRelease(Point onSurface, MouseButton button, ShiftState shift) {
+void FormEditor::mouseRelease(Point onSurface, MouseButton button, ShiftState shift) {
     if (captured_ && !form_.contains(captured_)) endCapture();
     lastPoint_ = onSurface;
     const Capture capture = capture_;
@@ -165,7 +165,7 @@ void DesignerWindow::mouseRelease(Point onSurface, MouseButton button, ShiftStat
     case Capture::SnapDialog:
         break;
     }
-    GrabHandles& handles = capture == Capture::SnapDialog ? snapDialog_ : snap_;
+    GrabHandles& handles = capture == Capture::SnapDialog ? dialogHandles_ : handles_;
     handles.release(button, shift, inFrame);
     // Then the control itself sees the release: lists settle on whole rows, and the tested
     // dialog places the chosen tool's control where it was clicked.

@@ -1,4 +1,4 @@
-#include "designer/DesignerWindow.h"
+#include "designer/FormEditor.h"
 
 #include "engine/Engine.h"
 #include "formfile/FormFile.h"
@@ -16,40 +16,40 @@ bool isMenuKind(const Control& c) {
 
 } // namespace
 
-DesignerWindow::DesignerWindow(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form)
+FormEditor::FormEditor(Workspace& workspace, Ui& ui, const LibraryKits& kits, Form& form)
     : workspace_(workspace), ui_(ui), kits_(kits), form_(form), undo_(workspace, kits, form) {
     syncGridSize();
     auto down = [this](Control& c, MouseButton, ShiftState s, int, int) { controlMouseDown(c, s); };
-    snap_.onMouseDown = down;
-    snapDialog_.onMouseDown = down;
-    snap_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
+    handles_.onMouseDown = down;
+    dialogHandles_.onMouseDown = down;
+    handles_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
         controlMouseUp(c, s, false);
     };
-    snapDialog_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
+    dialogHandles_.onMouseUp = [this](Control& c, MouseButton, ShiftState s, int, int) {
         controlMouseUp(c, s, true);
     };
     // Every size change reaches the window, whether a drag, the inspector or a paste made it.
     form_.setResizeHandler([this](Control& c) { onControlResized(c); });
 }
 
-DesignerWindow::~DesignerWindow() { form_.setResizeHandler(nullptr); }
+FormEditor::~FormEditor() { form_.setResizeHandler(nullptr); }
 
-Engine& DesignerWindow::engine() const { return *kits_.current().engine; }
+Engine& FormEditor::engine() const { return *kits_.current().engine; }
 
 // Grid mode is one switch over every window: 4-pixel steps while it is on, single pixels off.
-void DesignerWindow::syncGridSize() {
+void FormEditor::syncGridSize() {
     const int size = workspace_.gridMode ? 4 : 1;
-    snap_.setGridSize(size);
-    snapDialog_.setGridSize(size);
+    handles_.setGridSize(size);
+    dialogHandles_.setGridSize(size);
 }
 
-Control* DesignerWindow::selectedHere() const {
+Control* FormEditor::selectedHere() const {
     const Selection& s = workspace_.selected;
     if (s.form != &form_ || !s.control || !form_.contains(s.control)) return nullptr;
     return s.control;
 }
 
-void DesignerWindow::activate() {
+void FormEditor::activate() {
     workspace_.activate(form_);
     Engine& e = engine();
     e.rebuildComponentList(form_);
@@ -58,31 +58,31 @@ void DesignerWindow::activate() {
     e.showProperties(form_, remembered_.control);
 }
 
-void DesignerWindow::showFormProperties() {
+void FormEditor::showFormProperties() {
     engine().showProperties(form_, nullptr);
     engine().clearSelection(form_);
 }
 
-void DesignerWindow::markSelection(bool add) {
+void FormEditor::markSelection(bool add) {
     Engine& e = engine();
     if (!add) e.clearSelection(form_);
     if (Control* c = selectedHere(); c && !c->selected()) e.setSelected(*c, true, add);
     remembered_ = workspace_.selected;
 }
 
-void DesignerWindow::onControlResized(Control&) { markSelection(false); }
+void FormEditor::onControlResized(Control&) { markSelection(false); }
 
-void DesignerWindow::surfaceMouseDown() {
+void FormEditor::surfaceMouseDown() {
     remembered_ = Selection{&form_, nullptr};
     activate();
 }
 
-void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x, int y) {
+void FormEditor::surfaceMouseUp(Control& clicked, MouseButton button, int x, int y) {
     if (button != MouseButton::Left) return;
     syncGridSize();
     if (form_.surface().gridVisible() != 0) {
-        x = snap_.snap(x);
-        y = snap_.snap(y);
+        x = handles_.snap(x);
+        y = handles_.snap(y);
     }
     Engine& e = engine();
     undo_.begin();
@@ -99,7 +99,7 @@ void DesignerWindow::surfaceMouseUp(Control& clicked, MouseButton button, int x,
     }
 }
 
-void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
+void FormEditor::controlMouseDown(Control& sender, ShiftState shift) {
     remembered_ = Selection{&form_, &sender};
     // A right press selects too, so the popup menu that follows acts on this control; on a
     // control already marked it keeps every mark, so the popup's layout commands act on
@@ -113,7 +113,7 @@ void DesignerWindow::controlMouseDown(Control& sender, ShiftState shift) {
     markSelection(shift.isExactly(ShiftState::Shift | ShiftState::LeftButton));
 }
 
-void DesignerWindow::controlMouseUp(Control& sender, ShiftState shift, bool inDialog) {
+void FormEditor::controlMouseUp(Control& sender, ShiftState shift, bool inDialog) {
     if (shift.isExactly(ShiftState::RightButton)) return;
     if (!inDialog && isMenuKind(sender)) {
         activate();
@@ -123,22 +123,22 @@ void DesignerWindow::controlMouseUp(Control& sender, ShiftState shift, bool inDi
     engine().showProperties(form_, &sender);
 }
 
-void DesignerWindow::removeControl(Control& control) {
-    snap_.forget(&control);
-    snapDialog_.forget(&control);
+void FormEditor::removeControl(Control& control) {
+    handles_.forget(&control);
+    dialogHandles_.forget(&control);
     for (const auto& child : control.children())
-        snapDialog_.forget(child.get());
+        dialogHandles_.forget(child.get());
     if (captured_ == &control || (captured_ && captured_->parent() == &control)) endCapture();
     engine().destroyControl(form_, &control);
     remembered_ = {};
     showFormProperties();
 }
 
-void DesignerWindow::deleteSelected() {
+void FormEditor::deleteSelected() {
     if (Control* c = selectedHere()) edit("Delete " + c->name(), [&] { removeControl(*c); });
 }
 
-void DesignerWindow::bringToFront() {
+void FormEditor::bringToFront() {
     Control* c = selectedHere();
     if (!c) return;
     edit("Bring " + c->name() + " to Front", [&] {
@@ -150,22 +150,22 @@ void DesignerWindow::bringToFront() {
     engine().rebuildComponentList(form_);
 }
 
-void DesignerWindow::sendToBack() {
+void FormEditor::sendToBack() {
     Control* c = selectedHere();
     if (!c || !c->parent()) return; // menus keep their order: the bar must stay under them
     edit("Send " + c->name() + " to Back", [&] { c->parent()->sendChildToBack(c); });
     engine().rebuildComponentList(form_);
 }
 
-void DesignerWindow::edit(const std::string& label, const std::function<void()>& command,
-                          const std::string& mergeKey) {
+void FormEditor::edit(const std::string& label, const std::function<void()>& command,
+                      const std::string& mergeKey) {
     undo_.run(label, command, mergeKey);
     // A layout command may have moved the control the inspector shows: its rows are read
     // again. Typing in a cell (a merge key) keeps the cell being typed in.
     if (mergeKey.empty()) ++workspace_.propertiesShown;
 }
 
-Status DesignerWindow::setProperty(std::string_view name, std::string_view text) {
+Status FormEditor::setProperty(std::string_view name, std::string_view text) {
     const Selection s = workspace_.selected;
     const std::string owner = s.control ? s.control->name() : form_.name();
     Status status;
@@ -176,7 +176,7 @@ Status DesignerWindow::setProperty(std::string_view name, std::string_view text)
     return status;
 }
 
-bool DesignerWindow::editItems() {
+bool FormEditor::editItems() {
     const Control* c = selectedHere();
     bool changed = false;
     edit("Edit Items of " + (c ? c->name() : form_.name()),
@@ -184,32 +184,32 @@ bool DesignerWindow::editItems() {
     return changed;
 }
 
-bool DesignerWindow::undo() {
+bool FormEditor::undo() {
     if (!undo_.undo()) return false;
     afterRestore();
     return true;
 }
 
-bool DesignerWindow::redo() {
+bool FormEditor::redo() {
     if (!undo_.redo()) return false;
     afterRestore();
     return true;
 }
 
 // Every control was made anew: nothing may keep pointing at the old ones.
-void DesignerWindow::afterRestore() {
-    snap_.forget(snap_.target());
-    snapDialog_.forget(snapDialog_.target());
+void FormEditor::afterRestore() {
+    handles_.forget(handles_.target());
+    dialogHandles_.forget(dialogHandles_.target());
     endCapture();
     bandStart_.reset();
     remembered_ = Selection{&form_, selectedHere()};
 }
 
-SaveResult DesignerWindow::save(bool saveAs) {
+SaveResult FormEditor::save(bool saveAs) {
     return saveForm(form_, saveAs, ui_, *kits_.current().sections);
 }
 
-Status DesignerWindow::load(const std::filesystem::path& path) {
+Status FormEditor::load(const std::filesystem::path& path) {
     SectionReadContext context{form_, workspace_, engine()};
     Status status = loadFormFile(path, *kits_.current().sections, context);
     if (!status) ui_.showError(status.message());
@@ -217,7 +217,7 @@ Status DesignerWindow::load(const std::filesystem::path& path) {
     return status;
 }
 
-bool DesignerWindow::close() {
+bool FormEditor::close() {
     const Answer a = ui_.ask({"Save changes to form " + form_.name() + "?", "Confirm",
                               MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes});
     if (a == Answer::Cancel) return false;

@@ -4,7 +4,7 @@
 #include "model/Library.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include <memory>
 #include <vector>

@@ -5,11 +5,11 @@
 #include "BigProject.h"
 #include "MainWindow.h"
 #include "checks/ChecksDock.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
 #include "formfile/FormFile.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -6,9 +6,9 @@
 #include "model/Settings.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "shell/HeadlessProject.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectCommands.h"
+#include "workbench/HeadlessProject.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectCommands.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include <vector>
 

@@ -8,11 +8,11 @@
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "shell/GenerateSession.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectCommands.h"
-#include "shell/RecoveryFiles.h"
-#include "shell/SettingsLifecycle.h"
+#include "workbench/GenerateSession.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectCommands.h"
+#include "workbench/RecoveryFiles.h"
+#include "workbench/SettingsLifecycle.h"
 
 #include <filesystem>
 

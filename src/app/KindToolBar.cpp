@@ -1,6 +1,6 @@
 #include "KindToolBar.h"
 
-#include "shell/ControlToolbar.h"
+#include "workbench/ControlToolbar.h"
 
 #include <QAction>
 #include <QEvent>

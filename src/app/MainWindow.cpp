@@ -7,13 +7,13 @@
 #include "Resources.h"
 #include "ToolbarLayout.h"
 #include "checks/ChecksDock.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
 #include "help/HelpWindow.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
-#include "shell/ControlToolbar.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
+#include "workbench/ControlToolbar.h"
 
 #include <QApplication>
 #include <QCloseEvent>

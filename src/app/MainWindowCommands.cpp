@@ -4,13 +4,13 @@
 #include "RecentProjectsMenu.h"
 #include "checks/ChecksDock.h"
 #include "designer/ClipboardFormat.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
 #include "designer/GridMode.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ExportPictureDialog.h"
 #include "generate/GenerateDialog.h"
 #include "model/Form.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
 
 #include <QApplication>
 #include <QClipboard>

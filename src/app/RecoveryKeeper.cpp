@@ -1,9 +1,9 @@
 #include "RecoveryKeeper.h"
 
 #include "AppCore.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
-#include "shell/RecoveryOffer.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
+#include "workbench/RecoveryOffer.h"
 
 #include <ctime>
 

@@ -2,7 +2,7 @@
 #include "MainWindow.h"
 #include "Version.h"
 #include "render/FontFolder.h"
-#include "shell/SettingsLifecycle.h"
+#include "workbench/SettingsLifecycle.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,8 +5,8 @@
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "render/PalmFonts.h"
-#include "shell/HeadlessProject.h"
-#include "shell/LibraryKit.h"
+#include "workbench/HeadlessProject.h"
+#include "workbench/LibraryKit.h"
 
 namespace ornadeck::cli {
 

@@ -5,9 +5,9 @@
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "shell/HeadlessProject.h"
-#include "shell/IconFiles.h"
-#include "shell/LibraryKit.h"
+#include "workbench/HeadlessProject.h"
+#include "workbench/IconFiles.h"
+#include "workbench/LibraryKit.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

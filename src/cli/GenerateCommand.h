@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "shell/IconFiles.h"
+#include "workbench/IconFiles.h"
 
 #include <string>
 

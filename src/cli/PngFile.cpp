@@ -1,7 +1,7 @@
 #include "cli/PngFile.h"
 
 #include "model/AtomicFile.h"
-#include "shell/IconFiles.h"
+#include "workbench/IconFiles.h"
 
 #include <fstream>
 #include <png.h>

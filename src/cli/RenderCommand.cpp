@@ -5,7 +5,7 @@
 #include "model/IniFile.h"
 #include "model/IntText.h"
 #include "render/PalmFonts.h"
-#include "shell/FormPicture.h"
+#include "workbench/FormPicture.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>

@@ -3,14 +3,14 @@
 #include "AppCore.h"
 #include "KindToolBar.h"
 #include "MainWindow.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
 #include "engine/Engine.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "designer/ViewMapping.h"
+#include "views/ViewMapping.h"
 
 #include <QClipboard>
 #include <QMdiArea>

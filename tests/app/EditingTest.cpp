@@ -1,12 +1,12 @@
 #include "AppFixture.h"
 #include "RecoveryKeeper.h"
-#include "designer/PictureImage.h"
 #include "dialogs/ExportPictureDialog.h"
 #include "formfile/FormFile.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
 #include "model/SilentUi.h"
-#include "shell/FormPicture.h"
+#include "views/PictureImage.h"
+#include "workbench/FormPicture.h"
 
 #include <QImage>
 #include <QMdiSubWindow>

@@ -7,7 +7,7 @@
 #include "inspector/ToolDocks.h"
 #include "inspector/ZoomDock.h"
 #include "ptlib/TPTList.h"
-#include "shell/BitmapEditor.h"
+#include "workbench/BitmapEditor.h"
 
 #include <QClipboard>
 #include <QComboBox>

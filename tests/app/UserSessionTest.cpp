@@ -3,7 +3,7 @@
 #include "formfile/FormFile.h"
 #include "generate/GenerateDialog.h"
 #include "model/IniFile.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include <QMenu>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "render/PalmFonts.h"
-#include "shell/HeadlessProject.h"
-#include "shell/LibraryKit.h"
+#include "workbench/HeadlessProject.h"
+#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
 #include "ptlib/TPTList.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
+#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "shell/ControlToolbar.h"
+#include "workbench/ControlToolbar.h"
 
 #include "designer/FormEditor.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
+#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 

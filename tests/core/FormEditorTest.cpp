@@ -6,10 +6,10 @@
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "ptlib/TPTDialog.h"
-#include "shell/Inspector.h"
-#include "shell/LibraryKit.h"
 #include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
+#include "workbench/Inspector.h"
+#include "workbench/LibraryKit.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

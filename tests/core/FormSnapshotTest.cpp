@@ -8,7 +8,7 @@
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

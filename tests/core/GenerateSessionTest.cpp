@@ -1,4 +1,4 @@
-#include "shell/GenerateSession.h"
+#include "workbench/GenerateSession.h"
 
 #include "codegen/Generation.h"
 #include "model/AtomicFile.h"
@@ -7,10 +7,10 @@
 #include "model/Settings.h"
 #include "model/Workspace.h"
 #include "render/BmpFile.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectCommands.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectCommands.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 #include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
-#include "shell/IconFiles.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "workbench/IconFiles.h"
+#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

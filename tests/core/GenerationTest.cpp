@@ -4,9 +4,9 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "render/BmpFile.h"
-#include "shell/IconFiles.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "workbench/IconFiles.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
-#include "shell/Inspector.h"
+#include "workbench/Inspector.h"
 
 #include "cclib/TCCBitmap.h"
 #include "designer/FormEditor.h"
 #include "model/Settings.h"
 #include "ptlib/TPTEdit.h"
 #include "ptlib/TPTList.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectCommands.h"
 #include "support/FakeUi.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectCommands.h"
 
 #include <gtest/gtest.h>
 #include <random>

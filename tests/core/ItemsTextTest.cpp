@@ -1,4 +1,4 @@
-#include "shell/ItemsText.h"
+#include "workbench/ItemsText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/ProjectCommands.h"
+#include "workbench/ProjectCommands.h"
 
 #include "engine/Engine.h"
 #include "formfile/FormFile.h"
@@ -6,9 +6,9 @@
 #include "model/Form.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "workbench/LibraryKit.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Settings.h"
-#include "shell/ProjectCommands.h"
-#include "shell/RecoveryFiles.h"
-#include "shell/RecoveryOffer.h"
 #include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
+#include "workbench/ProjectCommands.h"
+#include "workbench/RecoveryFiles.h"
+#include "workbench/RecoveryOffer.h"
 
 #include <chrono>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "shell/SettingsLifecycle.h"
+#include "workbench/SettingsLifecycle.h"
 
 #include "model/Form.h"
 #include "model/Settings.h"

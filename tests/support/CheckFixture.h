@@ -4,8 +4,8 @@
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
+#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "designer/FormEditor.h"
 #include "model/Form.h"
-#include "shell/LibraryKit.h"
 #include "support/FakeUi.h"
+#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "QtUi.h"
 #include "dialogs/BitmapGrid.h"
-#include "shell/BitmapEditor.h"
+#include "workbench/BitmapEditor.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "dialogs/BitmapGrid.h"
 
-#include "designer/PointerState.h"
-#include "shell/BitmapEditor.h"
+#include "views/PointerState.h"
+#include "workbench/BitmapEditor.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
 #include "dialogs/ExportPictureDialog.h"
 
 #include "AppCore.h"
-#include "designer/PictureImage.h"
 #include "formfile/FormFile.h"
 #include "model/AtomicFile.h"
 #include "model/SilentUi.h"
-#include "shell/FormPicture.h"
+#include "views/PictureImage.h"
+#include "workbench/FormPicture.h"
 
 #include <QBuffer>
 #include <QCheckBox>

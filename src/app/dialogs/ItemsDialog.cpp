@@ -1,7 +1,7 @@
 #include "dialogs/ItemsDialog.h"
 
-#include "shell/ItemsText.h"
 #include "ui_ItemsDialog.h"
+#include "workbench/ItemsText.h"
 
 namespace ornadeck::app {
 

@@ -3,9 +3,9 @@
 #include "QtUi.h"
 #include "generate/IconPicture.h"
 #include "generate/PocketCHighlighter.h"
-#include "shell/GenerateSession.h"
 #include "ui_GenerateDialog.h"
 #include "widgets/PlainTextEdit.h"
+#include "workbench/GenerateSession.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>

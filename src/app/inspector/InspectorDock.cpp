@@ -1,10 +1,10 @@
 #include "inspector/InspectorDock.h"
 
 #include "AppCore.h"
-#include "designer/DesignerView.h"
-#include "designer/DesignerViews.h"
 #include "dialogs/BitmapDialog.h"
 #include "inspector/ValueDelegate.h"
+#include "views/DesignerView.h"
+#include "views/DesignerViews.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Inspector.h"
+#include "workbench/Inspector.h"
 
 #include <QDockWidget>
 #include <vector>

@@ -2,10 +2,10 @@
 
 #include "AppCore.h"
 #include "MainWindow.h"
-#include "designer/DesignerViews.h"
 #include "dialogs/OptionsDialog.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ZoomDock.h"
+#include "views/DesignerViews.h"
 
 #include <QAction>
 #include <QEvent>

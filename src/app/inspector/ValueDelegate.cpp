@@ -1,7 +1,7 @@
 #include "inspector/ValueDelegate.h"
 
 #include "inspector/EllipsisBox.h"
-#include "shell/Inspector.h"
+#include "workbench/Inspector.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "inspector/ZoomDock.h"
 
-#include "designer/DesignerView.h"
 #include "render/DevicePicture.h"
+#include "views/DesignerView.h"
 
 #include <QPainter>
 

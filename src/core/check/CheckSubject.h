@@ -2,7 +2,7 @@
 
 #include "codegen/LibraryGenerator.h"
 #include "model/Library.h"
-#include "shell/HeadlessProject.h"
+#include "workbench/HeadlessProject.h"
 
 #include <filesystem>
 #include <vector>

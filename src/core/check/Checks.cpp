@@ -3,7 +3,7 @@
 #include "check/CheckContext.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
-#include "shell/HeadlessProject.h"
+#include "workbench/HeadlessProject.h"
 
 #include <algorithm>
 #include <unordered_map>

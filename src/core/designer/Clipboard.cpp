@@ -3,7 +3,7 @@
 #include "designer/ClipboardFormat.h"
 #include "designer/FormEditor.h"
 #include "model/Form.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

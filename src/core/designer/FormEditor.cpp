@@ -4,7 +4,7 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Ui.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

@@ -1,7 +1,7 @@
 #include "designer/FormUndo.h"
 
 #include "model/Form.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

@@ -1,6 +1,6 @@
-#include "designer/DesignerSubWindow.h"
+#include "views/DesignerSubWindow.h"
 
-#include "designer/DesignerView.h"
+#include "views/DesignerView.h"
 
 #include <QCloseEvent>
 #include <QLayout>

@@ -1,4 +1,4 @@
-#include "designer/PictureImage.h"
+#include "views/PictureImage.h"
 
 namespace ornadeck::app {
 

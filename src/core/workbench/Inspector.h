@@ -3,8 +3,8 @@
 #include "engine/Engine.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
-#include "shell/BitmapEditor.h"
-#include "shell/InspectorRules.h"
+#include "workbench/BitmapEditor.h"
+#include "workbench/InspectorRules.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "shell/ProjectFileEdit.h"
+#include "workbench/ProjectFileEdit.h"
 
 #include "model/IniFile.h"
 

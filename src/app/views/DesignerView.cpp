@@ -1,8 +1,8 @@
-#include "designer/DesignerView.h"
+#include "views/DesignerView.h"
 
 #include "AppCore.h"
-#include "designer/PictureImage.h"
-#include "designer/PointerState.h"
+#include "views/PictureImage.h"
+#include "views/PointerState.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

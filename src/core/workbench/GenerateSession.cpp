@@ -1,4 +1,4 @@
-#include "shell/GenerateSession.h"
+#include "workbench/GenerateSession.h"
 
 #include "codegen/Generation.h"
 #include "model/Form.h"
@@ -6,8 +6,8 @@
 #include "model/TextEncoding.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectFileEdit.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectFileEdit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/ControlToolbar.h"
+#include "workbench/ControlToolbar.h"
 
 namespace ornadeck {
 

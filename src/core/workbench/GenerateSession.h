@@ -1,8 +1,8 @@
 #pragma once
 
 #include "codegen/GenerationSettings.h"
-#include "shell/IconFiles.h"
-#include "shell/PaneText.h"
+#include "workbench/IconFiles.h"
+#include "workbench/PaneText.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "shell/ProjectCommands.h"
+#include "workbench/ProjectCommands.h"
 
 #include "designer/FormSaving.h"
 #include "formfile/FormFile.h"
@@ -7,8 +7,8 @@
 #include "model/Settings.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "shell/FormLibraryCheck.h"
-#include "shell/LibraryKit.h"
+#include "workbench/FormLibraryCheck.h"
+#include "workbench/LibraryKit.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "shell/ItemsText.h"
+#include "workbench/ItemsText.h"
 
 namespace ornadeck {
 

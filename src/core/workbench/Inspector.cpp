@@ -1,11 +1,11 @@
-#include "shell/Inspector.h"
+#include "workbench/Inspector.h"
 
 #include "cclib/TCCBitmap.h"
 #include "designer/FormEditor.h"
 #include "model/ReadingOrder.h"
 #include "model/Ui.h"
-#include "shell/FormPickLists.h"
-#include "shell/LibraryKit.h"
+#include "workbench/FormPickLists.h"
+#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/PaneText.h"
+#include "workbench/PaneText.h"
 
 #include "model/TextEncoding.h"
 

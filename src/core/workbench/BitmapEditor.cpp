@@ -1,4 +1,4 @@
-#include "shell/BitmapEditor.h"
+#include "workbench/BitmapEditor.h"
 
 #include "cclib/TCCBitmap.h"
 #include "model/Ui.h"

@@ -1,4 +1,4 @@
-#include "shell/IconFiles.h"
+#include "workbench/IconFiles.h"
 
 #include "model/AtomicFile.h"
 #include "render/BmpFile.h"

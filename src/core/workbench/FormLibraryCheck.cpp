@@ -1,4 +1,4 @@
-#include "shell/FormLibraryCheck.h"
+#include "workbench/FormLibraryCheck.h"
 
 #include "model/IniFile.h"
 

@@ -1,4 +1,4 @@
-#include "shell/FindingNavigation.h"
+#include "workbench/FindingNavigation.h"
 
 #include "check/Finding.h"
 #include "designer/FormEditor.h"

@@ -1,13 +1,13 @@
-#include "shell/RecoveryOffer.h"
+#include "workbench/RecoveryOffer.h"
 
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "shell/LibraryKit.h"
-#include "shell/ProjectCommands.h"
-#include "shell/RecoveryFiles.h"
+#include "workbench/LibraryKit.h"
+#include "workbench/ProjectCommands.h"
+#include "workbench/RecoveryFiles.h"
 
 namespace ornadeck {
 

@@ -1,4 +1,4 @@
-#include "shell/InspectorRules.h"
+#include "workbench/InspectorRules.h"
 
 #include "model/Control.h"
 

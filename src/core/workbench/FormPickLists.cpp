@@ -1,4 +1,4 @@
-#include "shell/FormPickLists.h"
+#include "workbench/FormPickLists.h"
 
 #include "model/Control.h"
 #include "model/Form.h"

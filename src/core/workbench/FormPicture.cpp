@@ -1,11 +1,11 @@
-#include "shell/FormPicture.h"
+#include "workbench/FormPicture.h"
 
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

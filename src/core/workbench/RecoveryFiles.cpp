@@ -1,4 +1,4 @@
-#include "shell/RecoveryFiles.h"
+#include "workbench/RecoveryFiles.h"
 
 #include "designer/FormUndo.h"
 #include "model/AtomicFile.h"

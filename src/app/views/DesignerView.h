@@ -1,7 +1,7 @@
 #pragma once
 
 #include "designer/FormEditor.h"
-#include "designer/ViewMapping.h"
+#include "views/ViewMapping.h"
 
 #include <QImage>
 #include <QWidget>

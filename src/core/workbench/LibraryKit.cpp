@@ -1,4 +1,4 @@
-#include "shell/LibraryKit.h"
+#include "workbench/LibraryKit.h"
 
 #include "cclib/CControlsEngine.h"
 #include "cclib/CControlsFormSections.h"

@@ -1,10 +1,10 @@
-#include "designer/DesignerViews.h"
+#include "views/DesignerViews.h"
 
 #include "AppCore.h"
-#include "designer/DesignerSubWindow.h"
-#include "designer/DesignerView.h"
 #include "designer/WindowPlacement.h"
 #include "model/Form.h"
+#include "views/DesignerSubWindow.h"
+#include "views/DesignerView.h"
 
 #include <QIcon>
 #include <QMdiArea>

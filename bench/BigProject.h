@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/Library.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 
 #include <memory>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "designer/FormSnapshot.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormSections.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 #include "designer/Clipboard.h"
 #include "designer/FormEditor.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,12 +2,12 @@
 // beside it, opened the way the application opens a project and the way ornadeck-cli does.
 // Both must load or fail cleanly, and whatever loaded must generate.
 #include "codegen/Generation.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/Settings.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "workbench/HeadlessProject.h"
-#include "workbench/LibraryKit.h"
 #include "workbench/ProjectCommands.h"
 
 #include <cstddef>

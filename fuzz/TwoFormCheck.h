@@ -1,11 +1,11 @@
 #pragma once
 
 #include "check/Checks.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
 #include "cli/CheckCommand.h"
 
 #include "check/Checks.h"
+#include "engine/LibraryKit.h"
 #include "model/Names.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "render/PalmFonts.h"
 #include "workbench/HeadlessProject.h"
-#include "workbench/LibraryKit.h"
 
 namespace ornadeck::cli {
 

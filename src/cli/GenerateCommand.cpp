@@ -2,12 +2,12 @@
 
 #include "check/Checks.h"
 #include "codegen/Generation.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "workbench/HeadlessProject.h"
 #include "workbench/IconFiles.h"
-#include "workbench/LibraryKit.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

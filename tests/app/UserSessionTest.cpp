@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 #include "designer/HitTest.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "generate/GenerateDialog.h"
 #include "model/IniFile.h"
-#include "workbench/LibraryKit.h"
 
 #include <QMenu>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "cli/PngFile.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "workbench/LibraryKit.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "cclib/TCCMenu.h"
 #include "cclib/TCCMenuBar.h"
 #include "cclib/TCCRadio.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "support/CControlsFixture.h"
 
 namespace ornadeck {

@@ -6,7 +6,7 @@
 #include "cclib/TCCMenuBar.h"
 #include "cclib/TCCRadio.h"
 #include "formfile/FormFile.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "support/CControlsFixture.h"
 
 namespace ornadeck {

@@ -1,10 +1,10 @@
 #include "check/Checks.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
 #include "render/PalmFonts.h"
 #include "workbench/HeadlessProject.h"
-#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 

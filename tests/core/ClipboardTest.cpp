@@ -4,11 +4,11 @@
 #include "designer/ClipboardFormat.h"
 #include "designer/FormEditor.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "ptlib/TPTList.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

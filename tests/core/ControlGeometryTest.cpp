@@ -10,7 +10,7 @@
 #include "cclib/TCCPopUp.h"
 #include "cclib/TCCRadio.h"
 #include "cclib/TCCSwitch.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 #include <climits>
 #include <functional>

@@ -2,9 +2,9 @@
 
 #include "designer/FormEditor.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "workbench/FindingNavigation.h"
+#include "check/FindingNavigation.h"
 
 #include "check/Checks.h"
 #include "designer/FormEditor.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 #include "designer/LayoutCommands.h"
 #include "designer/WindowPlacement.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 #include "workbench/Inspector.h"
-#include "workbench/LibraryKit.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

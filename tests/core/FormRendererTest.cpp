@@ -2,7 +2,7 @@
 
 #include "cclib/TCCButton.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "render/DevicePicture.h"
 #include "support/CControlsFixture.h"
 #include "support/TestFonts.h"

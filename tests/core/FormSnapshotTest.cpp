@@ -3,12 +3,12 @@
 #include "cclib/TCCMenu.h"
 #include "cclib/TCCMenuBar.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormSections.h"
 #include "model/Control.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "cclib/TCCButton.h"
 #include "cclib/TCCLabel.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "workbench/GenerateSession.h"
 
 #include "codegen/Generation.h"
+#include "engine/LibraryKit.h"
 #include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
@@ -9,7 +10,6 @@
 #include "render/BmpFile.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
-#include "workbench/LibraryKit.h"
 #include "workbench/ProjectCommands.h"
 
 #include <fstream>

@@ -1,12 +1,12 @@
 #include "codegen/Generation.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 #include "workbench/IconFiles.h"
-#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

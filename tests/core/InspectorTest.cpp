@@ -2,11 +2,11 @@
 
 #include "cclib/TCCBitmap.h"
 #include "designer/FormEditor.h"
+#include "engine/LibraryKit.h"
 #include "model/Settings.h"
 #include "ptlib/TPTEdit.h"
 #include "ptlib/TPTList.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 #include "workbench/ProjectCommands.h"
 
 #include <gtest/gtest.h>

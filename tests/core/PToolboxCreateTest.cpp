@@ -1,6 +1,6 @@
 #include "cclib/TCCButton.h"
 #include "cclib/TCCRadio.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "ptlib/TPTList.h"
 #include "support/PToolboxFixture.h"
 

@@ -1,8 +1,8 @@
 #include "render/PToolboxPainter.h"
 
+#include "model/TPTDialog.h"
 #include "ptlib/TPTButton.h"
 #include "ptlib/TPTCheckbox.h"
-#include "ptlib/TPTDialog.h"
 #include "ptlib/TPTEdit.h"
 #include "ptlib/TPTGsi.h"
 #include "ptlib/TPTLabel.h"

@@ -1,6 +1,7 @@
 #include "workbench/ProjectCommands.h"
 
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/AtomicFile.h"
 #include "model/Form.h"
@@ -8,7 +9,6 @@
 #include "model/Workspace.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
-#include "workbench/LibraryKit.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

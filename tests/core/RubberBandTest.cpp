@@ -2,7 +2,7 @@
 
 #include "engine/Engine.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "support/FormEditorFixture.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "model/Form.h"
 #include "model/Settings.h"
+#include "model/TPTDialog.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 

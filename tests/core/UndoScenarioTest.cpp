@@ -4,7 +4,7 @@
 #include "engine/Engine.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 

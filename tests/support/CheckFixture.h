@@ -2,10 +2,10 @@
 
 #include "check/Checks.h"
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

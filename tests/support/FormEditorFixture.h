@@ -1,9 +1,9 @@
 #pragma once
 
 #include "designer/FormEditor.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "support/FakeUi.h"
-#include "workbench/LibraryKit.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -2,10 +2,10 @@
 
 #include "AppCore.h"
 #include "check/Checks.h"
+#include "check/FindingNavigation.h"
 #include "model/IniFile.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
-#include "workbench/FindingNavigation.h"
 
 #include <QAction>
 #include <QHeaderView>

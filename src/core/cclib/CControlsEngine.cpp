@@ -15,9 +15,9 @@
 #include "cclib/TCCSwitch.h"
 #include "engine/KindRecipe.h"
 #include "model/Form.h"
+#include "model/TPTDialog.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 #include <array>
 #include <functional>

@@ -14,8 +14,8 @@
 #include "cclib/TCCSwitch.h"
 #include "engine/CommonProperties.h"
 #include "model/Form.h"
+#include "model/TPTDialog.h"
 #include "model/Ui.h"
-#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 

@@ -4,7 +4,7 @@
 #include "codegen/CControlsKinds.h"
 #include "codegen/CodeText.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

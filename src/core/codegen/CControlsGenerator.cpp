@@ -6,7 +6,7 @@
 #include "codegen/CControlsScope.h"
 #include "codegen/CodeText.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/Library.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +34,8 @@ class LibraryGenerator {
     // a character in the code can be traced back to the control it came from.
     virtual void generateControlTexts(Lines&, const Control&) const {}
 };
+
+// The code generator of a library.
+std::unique_ptr<LibraryGenerator> makeGenerator(Library library);
 
 } // namespace ornadeck

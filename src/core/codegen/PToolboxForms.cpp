@@ -5,7 +5,7 @@
 #include "codegen/PToolboxCreation.h"
 #include "codegen/PToolboxKinds.h"
 #include "model/TCCForm.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

@@ -9,7 +9,7 @@
 #include "codegen/PToolboxNumbers.h"
 #include "codegen/PToolboxUnits.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

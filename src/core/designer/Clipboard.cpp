@@ -2,8 +2,9 @@
 
 #include "designer/ClipboardFormat.h"
 #include "designer/FormEditor.h"
+#include "engine/LibraryKit.h"
+#include "formfile/FormSections.h"
 #include "model/Form.h"
-#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

@@ -5,8 +5,8 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Names.h"
+#include "model/TPTDialog.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 

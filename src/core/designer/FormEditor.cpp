@@ -1,10 +1,10 @@
 #include "designer/FormEditor.h"
 
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Ui.h"
-#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

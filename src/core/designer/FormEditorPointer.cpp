@@ -4,7 +4,7 @@
 #include "designer/HitTest.h"
 #include "engine/Engine.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 #include <utility>
 

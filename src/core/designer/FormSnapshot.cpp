@@ -5,8 +5,8 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Names.h"
+#include "model/TPTDialog.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,7 +1,8 @@
 #include "designer/FormUndo.h"
 
+#include "engine/LibraryKit.h"
+#include "formfile/FormSections.h"
 #include "model/Form.h"
-#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

@@ -1,8 +1,8 @@
 #include "designer/GridMode.h"
 
 #include "model/Form.h"
+#include "model/TPTDialog.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 

@@ -1,7 +1,7 @@
 #include "designer/HitTest.h"
 
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

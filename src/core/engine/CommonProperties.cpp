@@ -2,7 +2,7 @@
 
 #include "model/Font.h"
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck::props {
 

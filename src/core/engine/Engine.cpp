@@ -5,9 +5,9 @@
 #include "model/Form.h"
 #include "model/ItemsControl.h"
 #include "model/Names.h"
+#include "model/TPTDialog.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "engine/TestedDialog.h"
 
 #include "model/Form.h"
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 
 namespace ornadeck {
 

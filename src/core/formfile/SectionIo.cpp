@@ -5,8 +5,8 @@
 #include "formfile/ItemListKeys.h"
 #include "model/Form.h"
 #include "model/ItemsControl.h"
+#include "model/TPTDialog.h"
 #include "model/Workspace.h"
-#include "ptlib/TPTDialog.h"
 
 namespace ornadeck {
 

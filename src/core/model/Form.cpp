@@ -1,8 +1,8 @@
 #include "model/Form.h"
 
 #include "model/Names.h"
+#include "model/TPTDialog.h"
 #include "model/TextMetrics.h"
-#include "ptlib/TPTDialog.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "render/DialogPainter.h"
 
-#include "ptlib/TPTDialog.h"
+#include "model/TPTDialog.h"
 #include "render/PToolboxPaintParts.h"
 #include "render/SelectionMarks.h"
 

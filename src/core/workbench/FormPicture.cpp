@@ -1,11 +1,11 @@
 #include "workbench/FormPicture.h"
 
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
 #include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
-#include "workbench/LibraryKit.h"
 
 namespace ornadeck {
 

@@ -1,12 +1,12 @@
 #include "workbench/GenerateSession.h"
 
 #include "codegen/Generation.h"
+#include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/TextEncoding.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 #include "workbench/ProjectFileEdit.h"
 
 #include <algorithm>

@@ -1,12 +1,12 @@
 #include "workbench/HeadlessProject.h"
 
 #include "engine/Engine.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniReadAhead.h"
 #include "model/Workspace.h"
 #include "workbench/FormLibraryCheck.h"
-#include "workbench/LibraryKit.h"
 
 #include <optional>
 

@@ -2,10 +2,10 @@
 
 #include "cclib/TCCBitmap.h"
 #include "designer/FormEditor.h"
+#include "engine/LibraryKit.h"
 #include "model/ReadingOrder.h"
 #include "model/Ui.h"
 #include "workbench/FormPickLists.h"
-#include "workbench/LibraryKit.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #include "workbench/ProjectCommands.h"
 
 #include "designer/FormSaving.h"
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
@@ -8,7 +9,6 @@
 #include "model/Ui.h"
 #include "model/Workspace.h"
 #include "workbench/FormLibraryCheck.h"
-#include "workbench/LibraryKit.h"
 
 #include <filesystem>
 

@@ -1,11 +1,11 @@
 #include "workbench/RecoveryOffer.h"
 
+#include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-#include "workbench/LibraryKit.h"
 #include "workbench/ProjectCommands.h"
 #include "workbench/RecoveryFiles.h"
 

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "engine/Engine.h"
-#include "formfile/FormSections.h"
 #include "model/Library.h"
 
 #include <memory>
-#include <string>
 
 namespace ornadeck {
 
-class LibraryGenerator;
+class FormSections;
 class Ui;
 struct Workspace;
 
@@ -19,10 +17,8 @@ struct LibraryKit {
     std::unique_ptr<FormSections> sections;
 };
 
-// The code generator of a library.
-std::unique_ptr<LibraryGenerator> makeGenerator(Library library);
-
-// Both libraries' kits; the workspace's library number picks the current one.
+// Both libraries' kits; the workspace's library number picks the current one. Made where
+// both libraries are known (workbench/LibraryKits.cpp), used by every floor above the engine.
 class LibraryKits {
   public:
     LibraryKits(Workspace& workspace, Ui& ui);

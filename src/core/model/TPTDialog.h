@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ptlib/DoubleFramedControl.h"
+#include "model/DoubleFramedControl.h"
 
 #include <string>
 

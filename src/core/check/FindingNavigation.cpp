@@ -1,4 +1,4 @@
-#include "workbench/FindingNavigation.h"
+#include "check/FindingNavigation.h"
 
 #include "check/Finding.h"
 #include "designer/FormEditor.h"

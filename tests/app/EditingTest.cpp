@@ -185,8 +185,8 @@ TEST_F(AppFixture, InspectorTypingIsOneUndoStep) {
     Inspector& inspector = window->docks().inspector().model();
     std::size_t textRow = 0;
     for (std::size_t i = 0; i < inspector.rows().size(); ++i)
-        if (inspector.rows()[i].first == "Text") textRow = i;
-    const std::string before = inspector.rows()[textRow].second;
+        if (inspector.rows()[i].name == "Text") textRow = i;
+    const std::string before = inspector.rows()[textRow].value;
     const std::string name = button->name();
     for (const char* typed : {"O", "Ok", "Oka", "Okay"})
         inspector.type(textRow, typed);

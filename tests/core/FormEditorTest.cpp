@@ -320,8 +320,8 @@ TEST_F(FormEditorTest, ARightClickKeepsTheMarksOfAMarkedControl) {
     // The inspector shows b where it went, not where it was.
     EXPECT_TRUE(inspector.sync());
     for (const PropertyRow& row : inspector.rows()) {
-        if (row.first == "Left") {
-            EXPECT_EQ(row.second, std::to_string(b->userLeft()));
+        if (row.name == "Left") {
+            EXPECT_EQ(row.value, std::to_string(b->userLeft()));
         }
     }
 

@@ -33,11 +33,11 @@ class InspectorTest : public testing::Test {
     std::size_t row(const std::string& name) const {
         const auto& rows = inspector.rows();
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].first == name) return i;
+            if (rows[i].name == name) return i;
         ADD_FAILURE() << "no row " << name;
         return rows.size();
     }
-    std::string value(const std::string& name) const { return inspector.rows()[row(name)].second; }
+    std::string value(const std::string& name) const { return inspector.rows()[row(name)].value; }
     std::string engineValue(Control* c, const std::string& name) {
         return kits.current().engine->getProperty(*workspace.selected.form, c, name);
     }
@@ -354,7 +354,7 @@ TEST_F(InspectorTest, RandomTextInEveryRowNeverBreaksAControl) {
             Control* c = place(form, tool);
             ASSERT_NE(c, nullptr);
             for (std::size_t r = 0; r < inspector.rows().size(); ++r) {
-                const std::string name = inspector.rows()[r].first;
+                const std::string name = inspector.rows()[r].name;
                 for (int i = 0; i < 100; ++i) {
                     std::string text = i == 0 ? "99999999999" : i == 1 ? "41" : randomText();
                     const auto before = kits.current().engine->showProperties(form, c);

@@ -89,10 +89,10 @@ void InspectorDock::showRows() {
     const auto& rows = inspector_.rows();
     grid_->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        auto* name = new QTableWidgetItem(qText(rows[static_cast<std::size_t>(i)].first));
+        auto* name = new QTableWidgetItem(qText(rows[static_cast<std::size_t>(i)].name));
         name->setFlags(Qt::ItemIsEnabled);
         grid_->setItem(i, 0, name);
-        grid_->setItem(i, 1, new QTableWidgetItem(qText(rows[static_cast<std::size_t>(i)].second)));
+        grid_->setItem(i, 1, new QTableWidgetItem(qText(rows[static_cast<std::size_t>(i)].value)));
     }
     setCurrentRowQuietly(rowOf(currentName));
 }
@@ -157,13 +157,13 @@ QString InspectorDock::finish(int row, const QString& text) {
     const auto& rows = inspector_.rows();
     for (int i = 0; i < grid_->rowCount() && i < static_cast<int>(rows.size()); ++i)
         if (i != row && grid_->item(i, 1))
-            grid_->item(i, 1)->setText(qText(rows[static_cast<std::size_t>(i)].second));
+            grid_->item(i, 1)->setText(qText(rows[static_cast<std::size_t>(i)].value));
     // Redrawing may rebuild the rows, which must wait until the grid has closed the editor.
     if (sent == Inspector::Sent::Applied)
         QMetaObject::invokeMethod(
             this, [this] { emit edited(); }, Qt::QueuedConnection);
     const auto r = static_cast<std::size_t>(row);
-    return r < rows.size() ? qText(rows[r].second) : text;
+    return r < rows.size() ? qText(rows[r].value) : text;
 }
 
 void InspectorDock::picked(int row, const QString& text) {

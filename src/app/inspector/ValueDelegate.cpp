@@ -27,7 +27,7 @@ QWidget* ValueDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     const int row = index.row();
     const auto r = static_cast<std::size_t>(row);
     if (r >= inspector_.rows().size()) return nullptr;
-    const QString name = qText(inspector_.rows()[r].first);
+    const QString name = qText(inspector_.rows()[r].name);
     // Editors are made in a const call but report to this delegate's listeners.
     auto* self = const_cast<ValueDelegate*>(this);
     QWidget* editor = nullptr;

@@ -18,7 +18,13 @@ class Form;
 class Ui;
 struct Workspace;
 
-using PropertyRow = std::pair<std::string, std::string>;
+// One row of the inspector: a property's name and the text of its value.
+struct PropertyRow {
+    std::string name;
+    std::string value;
+
+    bool operator==(const PropertyRow&) const = default;
+};
 
 // What both libraries' engines do alike: property access by name through the kind's
 // table, the inspector rows, selection marks and the component list. Each library adds its

@@ -65,7 +65,7 @@ void Inspector::chooseComponent(const ComponentEntry& entry, FormEditor* designe
 
 std::vector<std::string> Inspector::entries(std::size_t row) const {
     if (row >= rows_.size()) return {};
-    const std::string& name = rows_[row].first;
+    const std::string& name = rows_[row].name;
     if (name == "ShowForm") return showFormEntries(workspace_, shown_.control);
     if (name == "Trigger")
         return triggerEntries(workspace_.activeForm ? workspace_.activeForm : shown_.form);
@@ -74,16 +74,16 @@ std::vector<std::string> Inspector::entries(std::size_t row) const {
 
 ValueEditor Inspector::editorOf(std::size_t row) const {
     if (row >= rows_.size()) return ValueEditor::Text;
-    return editorFor(rows_[row].first, !entries(row).empty());
+    return editorFor(rows_[row].name, !entries(row).empty());
 }
 
 bool Inspector::appliesWhenEditEnds(std::size_t row) const {
-    return row < rows_.size() && rows_[row].first == "Name";
+    return row < rows_.size() && rows_[row].name == "Name";
 }
 
 Inspector::Sent Inspector::type(std::size_t row, std::string_view text) {
     if (row >= rows_.size()) return Sent::No;
-    rows_[row].second = std::string(text);
+    rows_[row].value = std::string(text);
     if (appliesWhenEditEnds(row)) return Sent::No;
     return send(row, text);
 }
@@ -91,21 +91,21 @@ Inspector::Sent Inspector::type(std::size_t row, std::string_view text) {
 Inspector::Sent Inspector::finish(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
     if (row >= rows_.size() || !current()) return Sent::No;
-    const std::string& name = rows_[row].first;
+    const std::string& name = rows_[row].name;
     Engine& e = engine();
     Sent sent = Sent::No;
     if (appliesWhenEditEnds(row) && text != e.getProperty(*shown_.form, shown_.control, name))
         sent = send(row, text);
     for (PropertyRow& r : rows_)
-        r.second = e.getProperty(*shown_.form, shown_.control, r.first);
+        r.value = e.getProperty(*shown_.form, shown_.control, r.name);
     return sent;
 }
 
 Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
-    if (!current() || !isSendable(rows_[row].first, text)) return Sent::No;
+    if (!current() || !isSendable(rows_[row].name, text)) return Sent::No;
     FormEditor* d = formEditor();
-    const std::string& name = rows_[row].first;
+    const std::string& name = rows_[row].name;
     if (Status s = d ? d->setProperty(name, text) : engine().setProperty(name, text); !s) {
         ui_.showError(s.message());
         return Sent::Rejected;

@@ -61,6 +61,16 @@ TEST_F(FormRendererTest, SelectionMarksShowInTheMarkColour) {
     engine.setSelected(*button, true, false);
     const Image picture = renderer.surface(form);
     EXPECT_EQ(picture.at(button->left(), button->top()), kBlue);
+
+    // A picture for others (an exported form) is the same form without the marks and the
+    // grid's dots.
+    form.surface().setGridVisible(1);
+    form.surface().setGridSpace(6);
+    const Image exported = renderer.designer(form, FormRenderer::Aids::Hidden);
+    EXPECT_NE(exported, renderer.designer(form));
+    engine.setSelected(*button, false, false);
+    form.surface().setGridVisible(0);
+    EXPECT_EQ(exported, renderer.designer(form));
 }
 
 } // namespace

@@ -1,11 +1,8 @@
 #include "dialogs/ExportPictureDialog.h"
 
 #include "AppCore.h"
-#include "formfile/FormFile.h"
 #include "model/AtomicFile.h"
-#include "model/SilentUi.h"
 #include "views/PictureImage.h"
-#include "workbench/FormPicture.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -56,11 +53,10 @@ bool ExportPictureDialog::wholeDevice() const { return device_->isChecked(); }
 Status writeFormPicture(const AppCore& core, const Form& form, const QString& path, int factor,
                         bool wholeDevice) {
     if (path.isEmpty()) return Status::fail("No file was given for the picture.");
-    SilentUi quiet;
-    const LibraryKit& kit = core.kits.current();
-    Status read;
-    const Image picture = formFilePicture(formToIni(form, *kit.sections), kit.engine->library(),
-                                          core.fonts, quiet, wholeDevice, read);
+    // The form as it is drawn, without the designer's marks and grid.
+    const auto hidden = FormRenderer::Aids::Hidden;
+    const Image picture =
+        wholeDevice ? core.renderer.designer(form, hidden) : core.renderer.surface(form, hidden);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

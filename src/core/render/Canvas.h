@@ -31,6 +31,10 @@ class Canvas {
     void setFont(const Font& font) { font_ = font; }
     const Font& font() const { return font_; }
     void setFontColor(Color c) { fontColor_ = c; }
+    // What only the designer shows, the selection marks and the grid's dots; a picture for
+    // others (an exported form) leaves them out.
+    void hideDesignAids() { designAids_ = false; }
+    bool designAidsShown() const { return designAids_; }
 
     void pixel(int x, int y, Color c);
     std::optional<Color> pixelAt(int x, int y) const;
@@ -56,6 +60,7 @@ class Canvas {
     Image& image_;
     const FontSet& fonts_;
     int originX_ = 0, originY_ = 0;
+    bool designAids_ = true;
     int clipLeft_, clipTop_, clipRight_, clipBottom_;
     std::optional<Color> pen_ = kBlack;
     std::optional<Color> brush_ = kWhite;

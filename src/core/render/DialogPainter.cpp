@@ -14,7 +14,7 @@ constexpr int kScreenSize = 160;
 void paintGrid(Canvas& canvas, const TPTDialog& dialog) {
     // The dots step one less than the grid space; a space below 2 would step by nothing.
     const long long step = dialog.gridSpace() - 1LL;
-    if (dialog.gridVisible() == 0 || step < 1) return;
+    if (dialog.gridVisible() == 0 || step < 1 || !canvas.designAidsShown()) return;
     for (long long y = 0; y < kScreenSize; y += step)
         for (long long x = 0; x < kScreenSize; x += step)
             canvas.pixel(static_cast<int>(x), static_cast<int>(y), kGray);

@@ -28,24 +28,25 @@ Rect windowOf(const Control& c, int x, int y) {
 
 } // namespace
 
-Image FormRenderer::surface(const Form& form) const {
+Image FormRenderer::surface(const Form& form, Aids aids) const {
     Image image(TCCForm::kScreenSize, TCCForm::kScreenSize);
-    paint(image, form, 0, 0);
+    paint(image, form, 0, 0, aids);
     return image;
 }
 
-Image FormRenderer::designer(const Form& form) const {
+Image FormRenderer::designer(const Form& form, Aids aids) const {
     Image image = DevicePicture::image();
-    paint(image, form, DevicePicture::kScreenLeft, DevicePicture::kScreenTop);
+    paint(image, form, DevicePicture::kScreenLeft, DevicePicture::kScreenTop, aids);
     return image;
 }
 
-void FormRenderer::paint(Image& image, const Form& form, int x, int y) const {
+void FormRenderer::paint(Image& image, const Form& form, int x, int y, Aids aids) const {
     const TCCForm& screen = form.surface();
     const Rect screenRect{x, y, x + screen.width(), y + screen.height()};
     Canvas surfaceCanvas(image, fonts_);
     surfaceCanvas.setOrigin(x, y);
     surfaceCanvas.setClip(screenRect.left, screenRect.top, screenRect.right, screenRect.bottom);
+    if (aids == Aids::Hidden) surfaceCanvas.hideDesignAids();
     paintSurface(surfaceCanvas, screen);
 
     auto paintOne = [&](const Control& c, int originX, int originY, const Rect& limit) {
@@ -54,6 +55,7 @@ void FormRenderer::paint(Image& image, const Form& form, int x, int y) const {
         Canvas canvas(image, fonts_);
         canvas.setOrigin(originX + c.left(), originY + c.top());
         canvas.setClip(area.left, area.top, area.right, area.bottom);
+        if (aids == Aids::Hidden) canvas.hideDesignAids();
         paintControl(canvas, c);
         return area;
     };

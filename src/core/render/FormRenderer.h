@@ -12,14 +12,18 @@ class Form;
 // rectangle and a dialog's controls to the dialog.
 class FormRenderer {
   public:
+    // The designer shows the selection marks and the grid's dots; a picture for others
+    // leaves them out.
+    enum class Aids { Shown, Hidden };
+
     explicit FormRenderer(const FontSet& fonts) : fonts_(fonts) {}
 
-    Image surface(const Form& form) const;
-    Image designer(const Form& form) const;
+    Image surface(const Form& form, Aids aids = Aids::Shown) const;
+    Image designer(const Form& form, Aids aids = Aids::Shown) const;
 
   private:
     // Paints the form with its screen's top-left corner at (x, y) of the image.
-    void paint(Image& image, const Form& form, int x, int y) const;
+    void paint(Image& image, const Form& form, int x, int y, Aids aids) const;
 
     const FontSet& fonts_;
 };

@@ -6,7 +6,7 @@
 namespace ornadeck {
 
 void paintSelectionMarks(Canvas& canvas, const Control& control) {
-    if (!control.selected()) return;
+    if (!control.selected() || !canvas.designAidsShown()) return;
     const int w = control.width(), h = control.height();
     const int mx = w / 2 - 1, my = h / 2 - 1;
     const Point corners[] = {{0, 0},         {mx, 0},     {w - 3, 0}, {w - 3, my},

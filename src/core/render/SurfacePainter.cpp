@@ -12,7 +12,7 @@ void paintSurface(Canvas& canvas, const TCCForm& form) {
 
     // Dots GridSpace - 1 apart; a step below one pixel would never leave the first dot.
     const long long step = form.gridSpace() - 1LL;
-    if (form.gridVisible() != 0 && step >= 1)
+    if (form.gridVisible() != 0 && step >= 1 && canvas.designAidsShown())
         for (long long y = 0; y < screen; y += step)
             for (long long x = 0; x < screen; x += step)
                 canvas.pixel(static_cast<int>(x), static_cast<int>(y), kGray);

@@ -83,11 +83,6 @@ QString MainWindow::statusText(int panel) const {
 
 void MainWindow::buildDocks() {
     docks_ = new ToolDocks(core_, *this);
-    // Inspector edits become steps of the form's undo history.
-    docks_->inspector().model().setEditorLookup([this](Form& form) -> FormEditor* {
-        DesignerView* view = views_->viewOf(&form);
-        return view ? &view->editor() : nullptr;
-    });
     // An inspector edit changed the selected object's form: draw it again.
     connect(docks_, &ToolDocks::edited, this, [this] {
         if (DesignerView* view = views_->viewOf(core_.workspace.selected.form))

@@ -311,7 +311,7 @@ TEST_F(FormEditorTest, ARightClickKeepsTheMarksOfAMarkedControl) {
     EXPECT_EQ(workspace.selected.control, b);
     EXPECT_EQ(a->selectColor(), kBlue); // still the reference
     EXPECT_EQ(b->selectColor(), kNavy);
-    Inspector inspector(workspace, ui, kits);
+    Inspector inspector(workspace, ui, kits, [this](Form&) { return &window; });
     inspector.sync();
     window.edit("Align Left",
                 [&] { LayoutCommands(workspace, ui).alignOrSize(form, AlignCommand::Left); });

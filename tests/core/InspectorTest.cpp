@@ -48,7 +48,14 @@ class InspectorTest : public testing::Test {
     Settings settings;
     LibraryKits kits{workspace, ui};
     ProjectCommands projects{workspace, ui, settings, kits};
-    Inspector inspector{workspace, ui, kits};
+    // Every form has its editor, as in the designer, so edits are its undo steps.
+    std::map<Form*, std::unique_ptr<FormEditor>> editors;
+    Inspector inspector{workspace, ui, kits, [this](Form& form) {
+                            auto& editor = editors[&form];
+                            if (!editor)
+                                editor = std::make_unique<FormEditor>(workspace, ui, kits, form);
+                            return editor.get();
+                        }};
 };
 
 TEST_F(InspectorTest, PartialNumbersAreNeverSentAndRefusalsChangeNothing) {

@@ -28,7 +28,12 @@ bool sameEntries(const std::vector<ComponentEntry>& a, const std::vector<Compone
 
 InspectorDock::InspectorDock(AppCore& core, DesignerViews& views, QWidget* parent)
     : QDockWidget(tr("Properties Editor"), parent), core_(core), views_(views),
-      inspector_(core.workspace, core.ui, core.kits), combo_(new QComboBox),
+      inspector_(core.workspace, core.ui, core.kits,
+                 [&views](Form& form) -> FormEditor* {
+                     DesignerView* view = views.viewOf(&form);
+                     return view ? &view->editor() : nullptr;
+                 }),
+      combo_(new QComboBox),
       grid_(new QTableWidget(0, 2)), delegate_(new ValueDelegate(inspector_, this)) {
     setObjectName("TfrmProp");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);

@@ -11,8 +11,9 @@
 
 namespace ornadeck {
 
-Inspector::Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits)
-    : workspace_(workspace), ui_(ui), kits_(kits) {}
+Inspector::Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits,
+                     EditorLookup editorOf)
+    : workspace_(workspace), ui_(ui), kits_(kits), editorOf_(std::move(editorOf)) {}
 
 Engine& Inspector::engine() const { return *kits_.current().engine; }
 
@@ -105,8 +106,8 @@ Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     // Rows of an object no longer selected must not write into the one that is.
     if (!current() || !isSendable(rows_[row].name, text)) return Sent::No;
     FormEditor* d = formEditor();
-    const std::string& name = rows_[row].name;
-    if (Status s = d ? d->setProperty(name, text) : engine().setProperty(name, text); !s) {
+    if (!d) return Sent::No;
+    if (Status s = d->setProperty(rows_[row].name, text); !s) {
         ui_.showError(s.message());
         return Sent::Rejected;
     }
@@ -123,12 +124,12 @@ Inspector::Sent Inspector::pick(std::size_t row, std::string_view text) {
 bool Inspector::editItems() {
     if (!current()) return false;
     FormEditor* d = formEditor();
-    return d ? d->editItems() : engine().editItems();
+    return d && d->editItems();
 }
 
 FormEditor* Inspector::formEditor() const {
     Form* form = workspace_.selected.form;
-    return form && editorOf_ ? editorOf_(*form) : nullptr;
+    return form ? editorOf_(*form) : nullptr;
 }
 
 TCCBitmap* Inspector::picture() const {
@@ -150,11 +151,9 @@ std::optional<BitmapEditor> Inspector::openBitmap() {
 
 bool Inspector::storeBitmap(const BitmapEditor& editor) {
     TCCBitmap* p = picture();
-    if (!p || p->width() != editor.width() || p->height() != editor.height()) return false;
-    if (FormEditor* d = formEditor())
-        d->edit("Edit Bitmap " + p->name(), [&] { editor.store(*p); });
-    else
-        editor.store(*p);
+    FormEditor* d = formEditor();
+    if (!d || !p || p->width() != editor.width() || p->height() != editor.height()) return false;
+    d->edit("Edit Bitmap " + p->name(), [&] { editor.store(*p); });
     return true;
 }
 

@@ -26,7 +26,11 @@ class Inspector {
   public:
     enum class Sent { No, Applied, Rejected };
 
-    Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits);
+    // Finds the editor of a form, whose undo history every edit goes through; none for a
+    // form without one, whose rows then take no edits.
+    using EditorLookup = std::function<FormEditor*(Form&)>;
+
+    Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits, EditorLookup editorOf);
 
     // Reads the rows again when the engine has shown an object since they were read (or the
     // selection moved); true when it did. Costs a comparison when nothing changed, so the
@@ -40,12 +44,6 @@ class Inspector {
     const Selection& shown() const { return shown_; }
     // The active form's components, sorted by their text in reading order.
     std::vector<ComponentEntry> components() const;
-    // Where a form's designer window is, so that edits become its undo steps; without one
-    // they go to the engine directly.
-    void setEditorLookup(std::function<FormEditor*(Form&)> lookup) {
-        editorOf_ = std::move(lookup);
-    }
-
     // The combo's choice becomes the selected object and the designer window marks it.
     void chooseComponent(const ComponentEntry& entry, FormEditor* designer);
 
@@ -91,7 +89,7 @@ class Inspector {
     std::vector<PropertyRow> rows_;
     Selection shown_;
     std::optional<unsigned> shownCount_;
-    std::function<FormEditor*(Form&)> editorOf_;
+    EditorLookup editorOf_;
 };
 
 } // namespace ornadeck

@@ -47,8 +47,8 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     buildMenus();
     buildToolBars();
     buildStatusBar();
-    connectCommands();
     buildDocks();
+    connectCommands();
 }
 
 MainWindow::~MainWindow() {
@@ -70,6 +70,14 @@ QAction* MainWindow::command(CommandId id) const {
 QAction* MainWindow::command(const QString& name) const {
     auto it = actions_.find(name);
     return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::enableWhen(CommandId id, std::function<bool()> rule) {
+    rules_[static_cast<std::size_t>(id)].enabled = std::move(rule);
+}
+
+void MainWindow::checkWhen(CommandId id, std::function<bool()> rule) {
+    rules_[static_cast<std::size_t>(id)].checked = std::move(rule);
 }
 
 void MainWindow::bind(CommandId id, QObject* context, std::function<void()> slot) {
@@ -108,18 +116,10 @@ void MainWindow::refresh() {
     const Workspace& w = core_.workspace;
     views_->sync();
     setWindowTitle(QString::fromStdString(w.caption));
-    using enum CommandId;
-    command(GenerateCode)->setEnabled(w.generateEnabled);
-    command(Grid)->setChecked(w.gridMode);
-    command(ShortNames)->setChecked(w.shortNames);
-    // A closed form stays the active one until another is activated, but is no longer on
-    // screen: commands on "the current form" must not reach it.
-    const bool haveDesigner = views_->shownActiveView() != nullptr;
-    for (CommandId id : {CloseForm, SaveForm, SaveFormAs, Paste})
-        command(id)->setEnabled(haveDesigner);
-    const bool control = haveDesigner && w.selected.control != nullptr;
-    for (CommandId id : {Cut, Copy})
-        command(id)->setEnabled(control);
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        if (rules_[i].enabled) actionsById_[i]->setEnabled(rules_[i].enabled());
+        if (rules_[i].checked) actionsById_[i]->setChecked(rules_[i].checked());
+    }
     if (configured_ != w.library) {
         kinds_->configure(w.library);
         configured_ = w.library;
@@ -136,22 +136,17 @@ void MainWindow::refresh() {
     refreshEditing();
 }
 
-// Undo and Redo name their step; zoom stops at its ends.
+// Undo and Redo name their step.
 void MainWindow::refreshEditing() {
     DesignerView* view = views_->shownActiveView();
     const FormHistory* history = view ? &view->editor().history() : nullptr;
     auto name = [](QAction* a, const QString& verb, bool can, const std::string& label) {
-        a->setEnabled(can);
         a->setText(can ? verb + u' ' + QString::fromStdString(label) : verb);
     };
     name(command(CommandId::Undo), tr("&Undo"), history && history->canUndo(),
          history ? history->undoLabel() : std::string());
     name(command(CommandId::Redo), tr("&Redo"), history && history->canRedo(),
          history ? history->redoLabel() : std::string());
-    command(CommandId::ZoomIn)->setEnabled(view && view->zoom() < DesignerView::kMaxZoom);
-    command(CommandId::ZoomOut)->setEnabled(view && view->zoom() > 1);
-    command(CommandId::ActualSize)->setEnabled(view && view->zoom() != 1);
-    command(CommandId::ExportPicture)->setEnabled(view != nullptr);
     checks_->scheduleCheck();
 }
 

@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
     // Makes `slot` what the command does. Every command is bound here and only once, so the
     // count tells a test of a command bound twice or never.
     void bind(CommandId id, QObject* context, std::function<void()> slot);
+    // When the command can be used, and when it shows checked; read at every refresh.
+    void enableWhen(CommandId id, std::function<bool()> rule);
+    void checkWhen(CommandId id, std::function<bool()> rule);
     int bindingCount(CommandId id) const { return bindings_[static_cast<std::size_t>(id)]; }
     KindToolBar& kindToolBar() const { return *kinds_; }
     DesignerViews& views() const { return *views_; }
@@ -91,6 +94,11 @@ class MainWindow : public QMainWindow {
     std::map<QString, QAction*> actions_;
     std::array<QAction*, kCommandCount> actionsById_{};
     std::array<int, kCommandCount> bindings_{};
+    struct CommandRule {
+        std::function<bool()> enabled;
+        std::function<bool()> checked;
+    };
+    std::array<CommandRule, kCommandCount> rules_{};
     KindToolBar* kinds_ = nullptr;
     QList<class QToolBar*> toolbars_;
     RecentProjectsMenu* recent_ = nullptr;

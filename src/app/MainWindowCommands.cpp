@@ -8,6 +8,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ExportPictureDialog.h"
 #include "generate/GenerateDialog.h"
+#include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
@@ -34,9 +35,21 @@ void putOnClipboard(const std::string& text) {
 
 } // namespace
 
+// Every command is bound here, its enabling rule beside it.
 void MainWindow::connectCommands() {
     using enum CommandId;
     ProjectCommands& p = core_.projects;
+    Workspace& w = core_.workspace;
+    // A closed form stays the active one until another is activated, but is no longer on
+    // screen: commands on "the current form" must not reach it.
+    auto shown = [this] { return views_->shownActiveView(); };
+    auto formShown = [shown] { return shown() != nullptr; };
+    auto controlShown = [shown, &w] { return shown() && w.selected.control != nullptr; };
+    auto history = [shown]() -> const FormHistory* {
+        DesignerView* view = shown();
+        return view ? &view->editor().history() : nullptr;
+    };
+
     on(NewProject, [&p] { p.newProject(); });
     on(SaveProject, [&p] { p.saveProject(); });
     on(SaveProjectAs, [&p] { p.saveProjectAs(); });
@@ -46,6 +59,8 @@ void MainWindow::connectCommands() {
     onDesigner(CloseForm, [](DesignerView& v) { v.editor().close(); });
     onDesigner(SaveForm, [](DesignerView& v) { v.editor().save(false); });
     onDesigner(SaveFormAs, [](DesignerView& v) { v.editor().save(true); });
+    for (CommandId id : {CloseForm, SaveForm, SaveFormAs})
+        enableWhen(id, formShown);
     on(CloseAll, [&p] { p.closeAll(); });
     bind(Exit, this, [this] { close(); });
     bind(ClearRecent, this, [this] {
@@ -58,15 +73,24 @@ void MainWindow::connectCommands() {
     });
 
     bind(Cut, this, [this] { cut(); });
+    enableWhen(Cut, controlShown);
     bind(Copy, this, [this] { copy(); });
+    enableWhen(Copy, controlShown);
     bind(Paste, this, [this] { paste(); });
+    enableWhen(Paste, formShown);
 
-    Workspace& w = core_.workspace;
+    on(ZoomWindow, [this, &w] { w.zoom.shown = command(ZoomWindow)->isChecked(); });
+    on(PropertiesEditor,
+       [this, &w] { w.inspector.shown = command(PropertiesEditor)->isChecked(); });
+    bind(Options, this, [this] { docks_->showOptions(); });
     on(Grid, [&w] { setGridMode(w, !w.gridMode); });
+    checkWhen(Grid, [&w] { return w.gridMode; });
     on(ShortNames, [&w] { w.shortNames = !w.shortNames; });
+    checkWhen(ShortNames, [&w] { return w.shortNames; });
     on(GenerateCode, [this, &p] {
         if (p.generateCode()) GenerateDialog::run(core_.generate, core_.ui, this);
     });
+    enableWhen(GenerateCode, [&w] { return w.generateEnabled; });
     on(Check, [this] { checks_->showAndCheck(); });
     bind(HelpContents, this, [this] { showHelp(); });
     bind(About, this, [this] {
@@ -96,11 +120,17 @@ void MainWindow::connectCommands() {
     step(SpaceHorizontally, [&layout](Form& f) { layout.space(f, LayoutAxis::Horizontal); });
     step(SpaceVertically, [&layout](Form& f) { layout.space(f, LayoutAxis::Vertical); });
     onDesigner(Undo, [](DesignerView& v) { v.editor().undo(); });
+    enableWhen(Undo, [history] { return history() && history()->canUndo(); });
     onDesigner(Redo, [](DesignerView& v) { v.editor().redo(); });
+    enableWhen(Redo, [history] { return history() && history()->canRedo(); });
     onDesigner(ZoomIn, [](DesignerView& v) { v.setZoom(v.zoom() + 1); });
+    enableWhen(ZoomIn, [shown] { return shown() && shown()->zoom() < DesignerView::kMaxZoom; });
     onDesigner(ZoomOut, [](DesignerView& v) { v.setZoom(v.zoom() - 1); });
+    enableWhen(ZoomOut, [shown] { return shown() && shown()->zoom() > 1; });
     onDesigner(ActualSize, [](DesignerView& v) { v.setZoom(1); });
+    enableWhen(ActualSize, [shown] { return shown() && shown()->zoom() != 1; });
     bind(ExportPicture, this, [this] { exportPicture(); });
+    enableWhen(ExportPicture, formShown);
     onDesigner(BringToFront, [](DesignerView& v) { v.editor().bringToFront(); });
     onDesigner(SendToBack, [](DesignerView& v) { v.editor().sendToBack(); });
     onDesigner(Delete, [](DesignerView& v) { v.editor().deleteSelected(); });

@@ -26,19 +26,12 @@ ToolDocks::ToolDocks(AppCore& core, MainWindow& window)
                                                       window.command(CommandId::ZoomWindow),
                                                       {},
                                                       Qt::RightDockWidgetArea}} {
-    const CommandId commands[] = {CommandId::PropertiesEditor, CommandId::ZoomWindow};
-    for (std::size_t i = 0; i < bindings_.size(); ++i) {
-        Binding& b = bindings_[i];
+    for (Binding& b : bindings_) {
         window.addDockWidget(b.home, b.dock);
         b.dock->hide();
         b.dock->installEventFilter(this);
-        window.bind(commands[i], this, [this, &b] {
-            b.state.shown = b.action->isChecked();
-            refresh();
-        });
     }
     connect(inspector_, &InspectorDock::edited, this, &ToolDocks::edited);
-    window.bind(CommandId::Options, this, [this] { showOptions(); });
 }
 
 void ToolDocks::refresh() {

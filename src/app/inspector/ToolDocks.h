@@ -32,6 +32,8 @@ class ToolDocks : public QObject {
     void refresh();
     // The window is going away: stop following the docks, which are torn down with it.
     void stop() { started_ = false; }
+    // The program options, modal.
+    void showOptions();
 
   signals:
     // A form changed through the inspector.
@@ -56,7 +58,6 @@ class ToolDocks : public QObject {
     void place(Binding& b);
     void record(Binding& b);
     QPoint clientPos(const QDockWidget& dock) const;
-    void showOptions();
 
     AppCore& core_;
     MainWindow& window_;

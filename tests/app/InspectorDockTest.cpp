@@ -1,6 +1,4 @@
-#include "inspector/InspectorDock.h"
-
-#include "AppFixture.h"
+#include "InspectorFixture.h"
 #include "cclib/TCCBitmap.h"
 #include "dialogs/BitmapDialog.h"
 #include "dialogs/BitmapGrid.h"
@@ -10,7 +8,6 @@
 #include "workbench/BitmapEditor.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,54 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTimer>
-#include <QToolButton>
-#include <functional>
-#include <random>
 
 namespace ornadeck::app::test {
 namespace {
-
-// Runs `act` on the modal window once it is up (the caller then opens it).
-void whenModal(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        act(*modal);
-    });
-}
-
-class InspectorDockTest : public AppFixture {
-  protected:
-    void newProject(Library library) {
-        AppFixture::newProject(library);
-        ASSERT_NE(activeView(), nullptr);
-    }
-    InspectorDock& inspector() { return window->docks().inspector(); }
-    ZoomDock& zoom() { return window->docks().zoom(); }
-    QString cell(const QString& name) {
-        QTableWidget& grid = inspector().grid();
-        for (int i = 0; i < grid.rowCount(); ++i)
-            if (grid.item(i, 0)->text() == name) return grid.item(i, 1)->text();
-        return "(no row)";
-    }
-    QLineEdit* typeInto(const QString& row, const QString& text) {
-        return typeIntoInspector(row, text);
-    }
-    void pick(const QString& row, const QString& entry) {
-        auto* list = qobject_cast<QComboBox*>(inspector().openEditor(row));
-        ASSERT_NE(list, nullptr) << row.toStdString();
-        const int i = list->findText(entry);
-        ASSERT_GE(i, 0) << entry.toStdString();
-        list->setCurrentIndex(i);
-        emit list->activated(i);
-    }
-    void pressEllipsis(const QString& row) {
-        QWidget* box = inspector().openEditor(row);
-        ASSERT_NE(box, nullptr) << row.toStdString();
-        QTest::mouseClick(box->findChild<QToolButton*>(), Qt::LeftButton);
-    }
-};
 
 TEST_F(InspectorDockTest, TypingTextAndLeftRedrawsTheButtonAtOnce) {
     newProject(Library::PToolboxLib);
@@ -185,147 +137,6 @@ TEST_F(InspectorDockTest, NamesApplyWhenTheirEditEndsAsOneStep) {
 }
 
 // The clipboard may hold anything, or data in no format at all: no text input breaks on it.
-TEST_F(InspectorDockTest, EveryTextInputTakesWhateverThePasteBrings) {
-    newProject(Library::CControls);
-    place("spbListBox", {20, 20});
-    core->ui.setScript(nullptr); // the real items editor
-    auto* control = new QMimeData;
-    control->setData("application/x-ornadeck-control", "[Button1]");
-    for (QMimeData* held : {new QMimeData, control}) {
-        QApplication::clipboard()->setMimeData(held);
-        QLineEdit* cellEditor = typeInto("Left", "12");
-        QTest::keyClick(cellEditor, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(cellEditor->text(), "12");
-        whenModal([](QWidget& dialog) {
-            auto* memo = dialog.findChild<QPlainTextEdit*>("memItems");
-            const QString before = memo->toPlainText();
-            QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
-            EXPECT_EQ(memo->toPlainText(), before);
-            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        });
-        pressEllipsis("Items");
-    }
-    core->ui.setScript(&ui);
-
-    BitmapEditor editor(4, 2, "");
-    BitmapDialog dialog(editor, ui);
-    QTest::keyClick(&dialog.grid(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(editor.encoded(), "00");
-}
-
-TEST_F(InspectorDockTest, HundredRandomStringsPerRowBreakNothing) {
-    newProject(Library::PToolboxLib);
-    place("spbButton", {20, 20});
-    std::mt19937 random(7);
-    const QString alphabet = "0123456789-abcXYZ_ .";
-    QTableWidget& grid = inspector().grid();
-    int typedRows = 0;
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        const QString name = grid.item(r, 0)->text();
-        auto* line = qobject_cast<QLineEdit*>(inspector().openEditor(name));
-        if (!line) continue; // a pick list
-        ++typedRows;
-        for (int i = 0; i < 100; ++i) {
-            QString text;
-            for (int n = static_cast<int>(random() % 8); n > 0; --n)
-                text += alphabet[static_cast<int>(random() % alphabet.size())];
-            line->setText(text);
-            emit line->textEdited(text);
-            ASSERT_FALSE(activeView()->picture().isNull()) << name.toStdString();
-        }
-    }
-    EXPECT_EQ(typedRows, 6); // Height, Left, Name, Text, Top, Width
-}
-
-TEST_F(InspectorDockTest, TheItemsEditorFillsAList) {
-    newProject(Library::PToolboxLib);
-    auto* list = static_cast<TPTList*>(place("spbListBox", {20, 20}));
-    ASSERT_EQ(list->classId(), ClassId::PTList);
-    const auto items = list->items();
-    core->ui.setScript(nullptr); // the real window this time
-
-    whenModal([](QWidget& dialog) {
-        auto* memo = dialog.findChild<QPlainTextEdit*>("memItems");
-        memo->setPlainText("");
-        EXPECT_EQ(dialog.findChild<QLabel*>("lblLineas")->text(), "0 items");
-        for (const char* line : {"North", "East"}) {
-            QTest::keyClicks(memo, line);
-            QTest::keyClick(memo, Qt::Key_Return);
-        }
-        QTest::keyClicks(memo, "South");
-        EXPECT_EQ(dialog.findChild<QLabel*>("lblLineas")->text(), "3 items");
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-    });
-    pressEllipsis("Items");
-    EXPECT_EQ(list->items(), items);
-
-    const QImage before = activeView()->picture();
-    whenModal([](QWidget& dialog) {
-        dialog.findChild<QPlainTextEdit*>("memItems")->setPlainText("North\nEast\nSouth");
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-    pressEllipsis("Items");
-    core->ui.setScript(&ui);
-    EXPECT_EQ(list->items(), (std::vector<std::string>{"North", "East", "South"}));
-    EXPECT_NE(activeView()->picture(), before);
-}
-
-TEST_F(InspectorDockTest, ADiagonalDrawnInTheBitmapEditorIsSavedWithTheForm) {
-    newProject(Library::CControls);
-    Control* image = place("spbBitmap", {20, 20});
-    typeInto("Width", "8");
-    typeInto("Height", "8");
-    ASSERT_EQ(image->width(), 8);
-
-    auto drawDiagonal = [](QWidget& dialog) {
-        auto& editor = static_cast<BitmapDialog&>(dialog);
-        BitmapGrid& grid = editor.grid();
-        QTest::mousePress(&grid, Qt::LeftButton, {}, grid.centreOf({0, 0}));
-        for (int i = 1; i < 8; ++i) {
-            QMouseEvent move(QEvent::MouseMove, grid.centreOf({i, i}),
-                             grid.mapToGlobal(grid.centreOf({i, i})), Qt::NoButton, Qt::LeftButton,
-                             {});
-            QApplication::sendEvent(&grid, &move);
-        }
-        QTest::mouseRelease(&grid, Qt::LeftButton, {}, grid.centreOf({7, 7}));
-    };
-    whenModal([&](QWidget& dialog) {
-        ASSERT_NE(qobject_cast<BitmapDialog*>(&dialog), nullptr);
-        EXPECT_EQ(dialog.windowTitle(), "Bitmap Editor");
-        EXPECT_EQ(core->ui.parentWidget(), &dialog); // its Clear question is its own
-        drawDiagonal(dialog);
-        dialog.findChild<QPushButton*>("butCancel")->click();
-    });
-    pressEllipsis("Bitmap");
-    EXPECT_EQ(static_cast<TCCBitmap*>(image)->stringBits(), "");
-    EXPECT_EQ(core->ui.parentWidget(), window.get());
-
-    const QImage before = activeView()->picture();
-    whenModal([&](QWidget& dialog) {
-        drawDiagonal(dialog);
-        dialog.findChild<QPushButton*>("butOK")->click();
-    });
-    pressEllipsis("Bitmap");
-    EXPECT_NE(activeView()->picture(), before);
-
-    const auto path = temp.path() / "Pictures.ozf";
-    ui.files = {path};
-    trigger("mnuSaveForm");
-    EXPECT_NE(readFile(path).find("StringBits=8040201008040201"), std::string::npos);
-}
-
-TEST(BitmapDialog, TheKeyboardMovesAndToggles) {
-    ornadeck::test::FakeUi ui;
-    BitmapEditor editor(4, 2, "");
-    BitmapDialog dialog(editor, ui);
-    EXPECT_EQ(dialog.size(), QSize(4 * 11 + 80, 198));
-    BitmapGrid& grid = dialog.grid();
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down,
-                        Qt::Key_Space, Qt::Key_Left, Qt::Key_Left, Qt::Key_Space})
-        QTest::keyClick(&grid, key);
-    EXPECT_EQ(editor.encoded(), "cc");
-}
-
 TEST_F(InspectorDockTest, TheComboListsTheFormSortedAndChoosesAnObject) {
     newProject(Library::PToolboxLib);
     Control* button = place("spbButton", {20, 20});
@@ -334,18 +145,13 @@ TEST_F(InspectorDockTest, TheComboListsTheFormSortedAndChoosesAnObject) {
     QStringList texts;
     for (int i = 0; i < combo.count(); ++i)
         texts << combo.itemText(i);
-    QStringList sorted = texts;
-    sorted.sort();
-    EXPECT_EQ(texts, sorted);
     EXPECT_TRUE(texts.contains("Form1: Form"));
-    // As people read them: case aside, numbers by value.
+    // In the order people read them (the order itself is the core's, tested there).
     for (int n = 3; n <= 10; ++n)
         place("spbButton", {100, 4 + 18 * (n - 3)});
     QStringList buttons;
     for (int i = 0; i < combo.count(); ++i)
         if (combo.itemText(i).endsWith(": Button")) buttons << combo.itemText(i);
-    EXPECT_EQ(buttons.first(), QString::fromStdString(button->name()) + ": Button")
-        << buttons.join(", ").toStdString();
     EXPECT_LT(buttons.indexOf("Button9: Button"), buttons.indexOf("Button10: Button"))
         << buttons.join(", ").toStdString();
 

@@ -143,7 +143,13 @@ TEST_F(InspectorTest, AnEndedEditAppliesANameAndShowsWhatTheObjectHolds) {
 
     EXPECT_TRUE(inspector.appliesWhenEditEnds(row("Name")));
     EXPECT_FALSE(inspector.appliesWhenEditEnds(row("Width")));
-    EXPECT_FALSE(inspector.appliesWhenEditEnds(inspector.rows().size())); // no such row
+    // A row past the rows is no row at all.
+    const std::size_t past = inspector.rows().size();
+    EXPECT_FALSE(inspector.appliesWhenEditEnds(past));
+    EXPECT_EQ(inspector.type(past, "x"), Inspector::Sent::No);
+    EXPECT_EQ(inspector.finish(past, "x"), Inspector::Sent::No);
+    EXPECT_EQ(inspector.editorOf(past), ValueEditor::Text);
+    EXPECT_TRUE(inspector.entries(past).empty());
 
     ui.messages.clear();
     EXPECT_EQ(inspector.type(row("Width"), "100"), Inspector::Sent::Applied);

@@ -1,4 +1,5 @@
 #include "designer/FormUndo.h"
+#include "model/AtomicFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Settings.h"
@@ -89,6 +90,12 @@ TEST_F(Recovery, WritesOnlyUnsavedChangesAndRemovesThemOnSaveOrQuit) {
     ASSERT_TRUE(window.redo());
     ASSERT_TRUE(recovery.keep(form, undo, Library::CControls, 0));
     EXPECT_TRUE(fs::exists(file));
+    // A change since the last copy is copied again.
+    Control* label = place("Label", {10, 60});
+    ASSERT_TRUE(recovery.keep(form, undo, Library::CControls, 0));
+    std::string copy;
+    ASSERT_TRUE(readFileBytes(file, copy).ok());
+    EXPECT_NE(copy.find("[" + label->name() + "]"), std::string::npos) << copy;
     // A running program's files are never offered, not even to itself.
     EXPECT_TRUE(recovery.found().empty());
     recovery.forgetAll();

@@ -17,8 +17,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
@@ -27,6 +29,15 @@ namespace ornadeck::app::test {
 
 inline std::filesystem::path sourceDir() { return ORNADECK_SOURCE_DIR; }
 inline std::filesystem::path fontsDir() { return sourceDir() / "fonts"; }
+
+// Runs `act` on the modal window once it is up (the caller then opens it).
+inline void whenModal(std::function<void(QWidget&)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(*modal);
+    });
+}
 
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -11,15 +11,6 @@
 
 namespace ornadeck::app::test {
 
-// Runs `act` on the modal window once it is up (the caller then opens it).
-inline void whenModal(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        act(*modal);
-    });
-}
-
 // The designer with its Properties Editor, and the ways a person edits a row.
 class InspectorDockTest : public AppFixture {
   protected:

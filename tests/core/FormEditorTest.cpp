@@ -79,22 +79,6 @@ TEST_F(FormEditorTest, ShiftClickedPairAlignsRightToTheBlueOne) {
     EXPECT_EQ(marked(), (std::vector<Control*>{a, b})); // the resize did not re-mark midway
 }
 
-TEST_F(FormEditorTest, ThreeShiftClickedControlsSpaceEqually) {
-    Control* c[3];
-    const int lefts[] = {0, 50, 60};
-    for (int i = 0; i < 3; ++i) {
-        c[i] = place("Image", {lefts[i], 40 + 30 * i});
-        c[i]->setBounds(lefts[i], 40 + 30 * i, 10, 10);
-    }
-    click(c[0]);
-    click(c[1], ShiftState::Shift);
-    click(c[2], ShiftState::Shift);
-    LayoutCommands(workspace, ui).space(form, LayoutAxis::Horizontal);
-    EXPECT_EQ(c[0]->left(), 0);
-    EXPECT_EQ(c[1]->left(), 30);
-    EXPECT_EQ(c[2]->left(), 60);
-}
-
 TEST_F(FormEditorTest, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
     setGridMode(workspace, true);
     Control* img = place("Image", {40, 40});

@@ -93,19 +93,6 @@ TEST_F(InspectorTest, PartialNumbersAreNeverSentAndRefusalsChangeNothing) {
     EXPECT_EQ(value("Left"), "1 2");
 }
 
-TEST_F(InspectorTest, ClearingAMenuTopicSendsNothing) {
-    use(Library::CControls);
-    Form& form = newForm("Main");
-    Control* menu = place(form, "Menu");
-    ASSERT_EQ(menu->classId(), ClassId::CCMenu);
-    ASSERT_EQ(inspector.type(row("Topic"), "File"), Inspector::Sent::Applied);
-    EXPECT_EQ(inspector.type(row("Topic"), ""), Inspector::Sent::No);
-    EXPECT_EQ(engineValue(menu, "Topic"), "File");
-    // Typed text rows may be emptied.
-    ASSERT_EQ(inspector.type(row("Name"), ""), Inspector::Sent::No);
-    ASSERT_EQ(inspector.finish(row("Name"), "mnuFile"), Inspector::Sent::Applied);
-}
-
 // A name goes to the engine once, when its edit ends: never the names on the way there,
 // nothing for the name it already has, and a refusal once, after which every row shows
 // what the object holds. Other rows, sent as typed, show their corrected value at the end.

@@ -4,7 +4,7 @@
 #include "MainWindow.h"
 #include "RecentProjectsMenu.h"
 #include "checks/ChecksDock.h"
-#include "commands/CommandTable.h"
+#include "commands/CommandText.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -15,10 +15,6 @@
 namespace ornadeck::app {
 
 namespace {
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A toolbar button is named after its command ("mnuCut" -> "spbCut"), but for these.
 QString buttonName(const QString& commandId) {
@@ -35,17 +31,17 @@ QString buttonName(const QString& commandId) {
 
 void MainWindow::buildActions() {
     for (const CommandInfo& info : commandTable()) {
-        auto* a = new QAction(text(info.caption), this);
-        a->setObjectName(text(info.name));
+        auto* a = new QAction(qText(info.caption), this);
+        a->setObjectName(qText(info.name));
         if (!info.shortcut.empty()) {
             QList<QKeySequence> keys;
-            for (const QString& k : text(info.shortcut).split(u';'))
+            for (const QString& k : qText(info.shortcut).split(u';'))
                 keys << QKeySequence(k, QKeySequence::PortableText);
             a->setShortcuts(keys);
         }
-        a->setStatusTip(text(info.hint));
-        a->setToolTip(info.tip.empty() ? text(info.hint) : text(info.tip));
-        if (!info.icon.empty()) a->setIcon(QIcon(":/icons/" + text(info.icon)));
+        a->setStatusTip(qText(info.hint));
+        a->setToolTip(info.tip.empty() ? qText(info.hint) : qText(info.tip));
+        if (!info.icon.empty()) a->setIcon(QIcon(":/icons/" + qText(info.icon)));
         a->setCheckable(info.checkable);
         actions_[a->objectName()] = a;
         actionsById_[static_cast<std::size_t>(info.id)] = a;
@@ -117,8 +113,8 @@ void MainWindow::buildToolBars() {
                         core_.workspace.chooseTool(tag, locked);
                     });
         } else {
-            tb = new QToolBar(text(info.caption), this);
-            tb->setObjectName(text(info.name));
+            tb = new QToolBar(qText(info.caption), this);
+            tb->setObjectName(qText(info.name));
             for (CommandId id : info.items) {
                 if (id == CommandId::Separator) {
                     tb->addSeparator();
@@ -132,7 +128,7 @@ void MainWindow::buildToolBars() {
                 button->setAccessibleName(a->toolTip().replace(u'\n', u' '));
             }
         }
-        tb->setWindowTitle(text(info.caption));
+        tb->setWindowTitle(qText(info.caption));
         tb->setProperty("defaultRow", info.row);
         tb->setIconSize(QSize(16, 16));
         // A toolbar without a close button cannot be hidden from the toolbar menu either.

@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "commands/CommandTable.h"
+#include "commands/CommandText.h"
 #include "help/HelpWindow.h"
 #include "help/KeyboardPage.h"
 
@@ -23,20 +23,10 @@ std::map<QString, QString> helpPages() {
     return pages;
 }
 
-QString captionOf(const CommandInfo& c) {
-    return QString::fromUtf8(c.caption.data(), static_cast<qsizetype>(c.caption.size()))
-        .remove(u'&');
-}
-
-QString shortcutsOf(const CommandInfo& c) {
-    return QString::fromUtf8(c.shortcut.data(), static_cast<qsizetype>(c.shortcut.size()))
-        .replace(u';', QStringLiteral(" or "));
-}
-
 const CommandInfo* commandCalled(QString caption) {
     caption.remove(QStringLiteral("..."));
     for (const CommandInfo& c : commandTable())
-        if (captionOf(c).remove(QStringLiteral("...")) == caption) return &c;
+        if (readCaption(c).remove(QStringLiteral("...")) == caption) return &c;
     return nullptr;
 }
 
@@ -55,7 +45,7 @@ TEST_F(HelpPages, EveryShortcutTheyNameIsTheOneBound) {
             const auto m = it.next();
             const CommandInfo* c = commandCalled(m.captured(1));
             if (!c) continue; // not a command of the menus
-            EXPECT_EQ(m.captured(2), shortcutsOf(*c))
+            EXPECT_EQ(m.captured(2), shortcutText(*c))
                 << page.toStdString() << " names " << m.captured(0).toStdString();
             ++checked;
         }
@@ -70,9 +60,10 @@ TEST_F(HelpPages, EveryCommandIsInTheMenuListAndEveryShortcutInTheKeyboardPage) 
     const QString& index = pages["index.html"];
     const QString keys = pages[kKeyboardPage];
     for (const CommandInfo& c : commandTable()) {
-        EXPECT_TRUE(index.contains('"' + captionOf(c) + '"')) << c.name;
+        EXPECT_TRUE(index.contains('"' + readCaption(c) + '"')) << c.name;
         if (!c.shortcut.empty()) {
-            EXPECT_TRUE(keys.contains("<td>" + shortcutsOf(c).toHtmlEscaped() + "</td>")) << c.name;
+            EXPECT_TRUE(keys.contains("<td>" + shortcutText(c).toHtmlEscaped() + "</td>"))
+                << c.name;
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "help/KeyboardPage.h"
 
-#include "commands/CommandTable.h"
+#include "commands/CommandText.h"
 
 namespace ornadeck::app {
 
@@ -33,14 +33,7 @@ constexpr Key kInspectorKeys[] = {
     {"Alt+Down", "In the Items box: open the items editor"},
 };
 
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString escaped(QString s) { return s.toHtmlEscaped(); }
-
-// "&Save Project..." as the menu shows it: "Save Project...".
-QString captionOf(const CommandInfo& c) { return text(c.caption).remove(u'&'); }
 
 QString rows(const Key* first, const Key* last) {
     QString out;
@@ -63,9 +56,8 @@ QString keyboardPageHtml() {
         "<tr><th>Keys</th><th>Command</th></tr>\n");
     for (const CommandInfo& c : commandTable()) {
         if (c.shortcut.empty()) continue;
-        const QString keys = text(c.shortcut).replace(u';', QStringLiteral(" or "));
-        html += "<tr><td>" + escaped(keys) + "</td><td>" + escaped(captionOf(c)) + " - " +
-                escaped(text(c.hint)) + "</td></tr>\n";
+        html += "<tr><td>" + escaped(shortcutText(c)) + "</td><td>" + escaped(readCaption(c)) +
+                " - " + escaped(qText(c.hint)) + "</td></tr>\n";
     }
     html += QStringLiteral("</table><h2>In a designer window</h2>"
                            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"

@@ -309,6 +309,9 @@ TEST_F(FormEditorTest, ARightClickKeepsTheMarksOfAMarkedControl) {
             EXPECT_EQ(row.value, std::to_string(b->userLeft()));
         }
     }
+    // An arrow key moves the marked controls: the rows are read again too.
+    ASSERT_TRUE(window.keyPress(DesignerKey::Right, ShiftState(0)));
+    EXPECT_TRUE(inspector.sync());
 
     click(centre(*d), 0, MouseButton::Right);
     EXPECT_EQ(marked(), std::vector<Control*>{d});

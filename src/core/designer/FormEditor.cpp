@@ -160,16 +160,17 @@ void FormEditor::sendToBack() {
 void FormEditor::edit(const std::string& label, const std::function<void()>& command,
                       const std::string& mergeKey) {
     undo_.run(label, command, mergeKey);
-    // A layout command may have moved the control the inspector shows: its rows are read
-    // again. Typing in a cell (a merge key) keeps the cell being typed in.
-    if (mergeKey.empty()) ++workspace_.propertiesShown;
+    // A layout command or an arrow key may have moved the control the inspector shows: its
+    // rows are read again. Only typing in a cell (setProperty) keeps the rows it has.
+    ++workspace_.propertiesShown;
 }
 
 Status FormEditor::setProperty(std::string_view name, std::string_view text) {
     const Selection s = workspace_.selected;
     const std::string owner = s.control ? s.control->name() : form_.name();
     Status status;
-    edit(
+    // Not edit(): the cell being typed in must survive its own step.
+    undo_.run(
         "Change " + owner + " " + std::string(name),
         [&] { status = engine().setProperty(name, text); },
         "property:" + owner + ":" + std::string(name));

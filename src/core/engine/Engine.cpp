@@ -86,7 +86,7 @@ std::vector<PropertyRow> Engine::showProperties(Form& form, Control* control) {
     std::vector<PropertyRow> rows;
     rows.reserve(names.size());
     for (std::string_view name : names)
-        rows.emplace_back(std::string(name), getProperty(form, control, name));
+        rows.push_back({std::string(name), getProperty(form, control, name)});
     return rows;
 }
 

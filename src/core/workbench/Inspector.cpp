@@ -11,8 +11,7 @@
 
 namespace ornadeck {
 
-Inspector::Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits,
-                     EditorLookup editorOf)
+Inspector::Inspector(Workspace& workspace, Ui& ui, const LibraryKits& kits, EditorLookup editorOf)
     : workspace_(workspace), ui_(ui), kits_(kits), editorOf_(std::move(editorOf)) {}
 
 Engine& Inspector::engine() const { return *kits_.current().engine; }
@@ -40,7 +39,7 @@ void Inspector::reload() {
     if (!s.empty() && (!s.control || s.form->contains(s.control))) {
         Engine& e = engine();
         for (std::string_view name : e.propertyNames(s.control))
-            rows.emplace_back(std::string(name), e.getProperty(*s.form, s.control, name));
+            rows.push_back({std::string(name), e.getProperty(*s.form, s.control, name)});
     }
     take(std::move(rows));
 }

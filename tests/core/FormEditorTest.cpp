@@ -209,6 +209,26 @@ TEST_F(FormEditorTest, ClosingHidesTheFormOnlyWhenNothingIsLeftUnsaved) {
     }
     EXPECT_EQ(form.filePath(), saved);
     EXPECT_TRUE(std::filesystem::exists(saved));
+    // Once it has a file, Yes saves there without the save dialog (only the replace question).
+    form.setVisible(true);
+    ui.answers = {Answer::Yes, Answer::Yes};
+    ui.files.clear();
+    EXPECT_TRUE(window.close());
+}
+
+// What one form's editor does never reaches another form's selection, and with nothing
+// done there is nothing to redo.
+TEST_F(FormEditorTest, AnEditorActsOnItsOwnFormOnly) {
+    EXPECT_FALSE(window.undo());
+    EXPECT_FALSE(window.redo());
+    Form& other = addForm("Other");
+    FormEditor otherEditor(workspace, ui, kits, other);
+    Control* button = place("Button", {10, 10});
+    ASSERT_EQ(workspace.selected.control, button);
+    otherEditor.deleteSelected();
+    otherEditor.bringToFront();
+    EXPECT_TRUE(form.contains(button));
+    EXPECT_FALSE(otherEditor.history().canUndo());
 }
 
 TEST_F(FormEditorTest, GridModeReachesEveryFormAndItsDialogs) {

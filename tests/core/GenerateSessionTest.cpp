@@ -237,15 +237,6 @@ TEST_F(GenerateSessionTest, IconPicksWriteTheirKeyAtOnceOrNothing) {
     EXPECT_EQ(ui.openExtension, "bmp");
 }
 
-TEST_F(GenerateSessionTest, IconBoxesAndTheirLabelsFollowTheSlotOrder) {
-    const char* labels[] = {"1 bit large", "1 bit small", "2 bit large", "2 bit small",
-                            "4 bit large", "4 bit small", "8 bit large", "8 bit small"};
-    for (std::size_t i = 0; i < kIconSlots.size(); ++i) {
-        EXPECT_EQ(GenerateSession::iconLabel(i), labels[i]);
-        EXPECT_EQ(GenerateSession::iconTitle(i), std::string("Open ") + labels[i] + " icon");
-    }
-}
-
 TEST_F(GenerateSessionTest, OpeningLoadsOnlyIconsThatAreReadablePictures) {
     const fs::path path = savedExample();
     const fs::path large2 = picture("l2.bmp");

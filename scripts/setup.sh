@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
-          qt6-base-dev qt6-svg-dev clang-format libpng-dev libcli11-dev help2man dpkg-dev file
+          qt6-base-dev qt6-svg-dev clang-format libpng-dev libgit2-dev libcli11-dev help2man
+          dpkg-dev file
           desktop-file-utils appstream shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do

@@ -29,6 +29,7 @@ struct Options {
     std::optional<fs::path> out;
     bool memos = false;
     bool pde = false;
+    bool replace = false;
     std::optional<std::string> first;
 };
 
@@ -96,22 +97,29 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
         err << "ornadeck-cli: cannot create " << outDir.string() << ": " << ec.message() << "\n";
         return 1;
     }
-    const SaveReport report = saveGeneratedTexts(texts, settings, outDir, project.name,
-                                                 project.library, ReplacePolicy::Overwrite, ui,
-                                                 bitmapIconWriter(icons.read, icons.formats));
+    const SaveReport report =
+        saveGeneratedTexts(texts, settings, outDir, project.name, project.library,
+                           options.replace ? ReplacePolicy::Overwrite : ReplacePolicy::Merge, ui,
+                           bitmapIconWriter(icons.read, icons.formats));
     for (const auto& p : report.written)
         out << p.string() << "\n";
     for (const auto& w : report.charsetWarnings)
         err << "ornadeck-cli: warning: " << w << "\n";
     for (const auto& e : report.iconErrors)
         err << "ornadeck-cli: " << e << "\n";
+    for (const auto& u : report.unresolved)
+        err << "ornadeck-cli: " << u << "\n";
+    for (const auto& n : report.notes())
+        err << "ornadeck-cli: note: " << n << "\n";
+    for (const auto& r : report.recordProblems)
+        err << "ornadeck-cli: warning: " << r << "\n";
     if (!report.status) {
         err << "ornadeck-cli: " << report.status.message() << "\n";
         return 1;
     }
     for (const std::string* w : {&report.libraryWarning, &report.libraryCaseWarning})
         if (!w->empty()) err << "ornadeck-cli: warning: " << *w << "\n";
-    return report.iconErrors.empty() ? 0 : 1;
+    return report.iconErrors.empty() && !report.needsAttention() ? 0 : 1;
 }
 
 } // namespace
@@ -132,6 +140,9 @@ Command addGenerateCommand(CLI::App& tool, IconReading icons, std::ostream& out,
         app->add_flag("--memos", options->memos, "Generate for Palm memos (overrides Code/Memo)");
     app->add_flag("--pde", options->pde, "Generate for the PDE target (overrides Code/Memo)")
         ->excludes(memos);
+    app->add_flag("--replace", options->replace,
+                  "Overwrite the files instead of merging the changes made to them since the "
+                  "last generation (no backups)");
     app->add_option("--first", options->first, "The form shown first (overrides Code/FirstForm)")
         ->type_name("FORM");
     return {app, [options, icons = std::move(icons), &out, &err] {

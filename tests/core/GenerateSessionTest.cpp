@@ -331,7 +331,7 @@ TEST(PaneText, CountersAndLinesRoundTrip) {
     EXPECT_EQ(linesOfPane("a\r\nb"), (Lines{"a", "b"}));
 }
 
-TEST_F(GenerateSessionTest, SaveWritesTheEditedPanesAskingBeforeEachReplace) {
+TEST_F(GenerateSessionTest, SaveWritesTheEditedPanesAndAsksOnlyBeforeABackup) {
     openExample("ccontrols", "Demo.ozp");
     session.open();
     ui.files = {picture("l4.bmp")};
@@ -350,21 +350,33 @@ TEST_F(GenerateSessionTest, SaveWritesTheEditedPanesAskingBeforeEachReplace) {
               "CControls library not found at project source path. You must copy it before "
               "compile.");
 
-    // No for the main file keeps it; the others are replaced.
+    // A change made to a file since it was saved stays, unasked; an edited pane is written.
     writeText(out / "Demo.pc", "kept");
     session.editPane(GenerateSession::Header, "changed");
     ui.messages.clear();
-    ui.answers = {Answer::No, Answer::Yes, Answer::Yes, Answer::Yes};
     ASSERT_TRUE(session.save());
-    EXPECT_EQ(ui.messages.front().text,
-              (out / "Demo.pc").string() + " already exists. Do you want to replace it?");
-    EXPECT_EQ(bytesOf(out / "Demo.pc"), "kept");
+    EXPECT_EQ(bytesOf(out / "Demo.pc"), "kept\r\n");
     EXPECT_EQ(bytesOf(out / "Demo.h"), "changed\r\n");
 
-    // Cancel stops at once.
+    // Without the record of what was saved, a different file is replaced only after a Yes,
+    // and kept as a backup; Cancel stops at once.
+    fs::remove_all(out / ".ornadeck");
     session.editPane(GenerateSession::Header, "again");
-    ui.answers = {Answer::Cancel};
+    ui.messages.clear();
+    ui.answers = {Answer::No, Answer::Yes, Answer::Cancel};
     EXPECT_FALSE(session.save());
+    ASSERT_EQ(ui.messages.size(), 4u); // three questions, then what was done
+    EXPECT_EQ(ui.lastText(), (out / "DemoEvents.pc").string() +
+                                 " was not written by the last generation: the old file is "
+                                 "kept as " +
+                                 (out / "DemoEvents.pc.bak").string() + ".");
+    EXPECT_EQ(ui.messages.front().text,
+              (out / "Demo.pc").string() +
+                  " already exists. Do you want to replace it?\nThe old file is kept as "
+                  "Demo.pc.bak.");
+    EXPECT_EQ(bytesOf(out / "Demo.pc"), "kept\r\n");
+    EXPECT_FALSE(fs::exists(out / "Demo.pc.bak"));
+    EXPECT_EQ(bytesOf(out / "DemoEvents.pc.bak"), "// mine\r\n\r\n");
     EXPECT_EQ(bytesOf(out / "Demo.h"), "changed\r\n");
 }
 

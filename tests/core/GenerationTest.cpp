@@ -75,6 +75,7 @@ TEST_F(GenerationTest, MemoTargetHasOnlyItsTitleLine) {
     EXPECT_EQ(t.forms, Lines{"memo Demo"});
 }
 
+// Files Ornadeck has no record of are replaced only when the user says so.
 TEST_F(GenerationTest, SaveAsksPerFileNoSkipsCancelStops) {
     const auto t = generateTexts(generator, settings, forms, "Demo");
     std::ofstream(dir / "Demo.pc") << "old main";
@@ -84,7 +85,9 @@ TEST_F(GenerationTest, SaveAsksPerFileNoSkipsCancelStops) {
                                      ReplacePolicy::Ask, ui, writeIcon);
     EXPECT_TRUE(report.cancelled);
     EXPECT_EQ(ui.messages[0].text,
-              (dir / "Demo.pc").string() + " already exists. Do you want to replace it?");
+              (dir / "Demo.pc").string() +
+                  " already exists. Do you want to replace it?\nThe old file is kept as "
+                  "Demo.pc.bak.");
     EXPECT_EQ(ui.messages[0].caption, "Warning");
     EXPECT_EQ(ui.messages[0].defaultAnswer, Answer::No); // replacing is never the default
     EXPECT_EQ(contents(dir / "Demo.pc"), "old main");

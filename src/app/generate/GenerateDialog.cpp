@@ -207,6 +207,8 @@ void GenerateDialog::showPanes() {
     for (std::size_t p = 0; p < panes_.size(); ++p) {
         panes_[p]->setPlainText(qs(session_.pane(p)));
         panes_[p]->moveCursor(QTextCursor::Start);
+        const int tab = ui_->pagGenerate->indexOf(panes_[p]->parentWidget());
+        ui_->pagGenerate->setTabText(tab, qs(session_.paneTitle(p)));
         showCounters(p);
     }
     filling_ = false;

@@ -1,11 +1,8 @@
 #include "codegen/Generation.h"
 
-#include "model/AtomicFile.h"
 #include "model/Control.h"
 #include "model/Form.h"
-#include "model/Names.h"
 #include "model/TextEncoding.h"
-#include "model/Ui.h"
 
 #include <algorithm>
 
@@ -23,23 +20,6 @@ const Form& firstFormOf(const FormList& forms, const std::string& name) {
     for (const Form* f : forms)
         if (f->name() == name) return *f;
     return *forms.front();
-}
-
-// The file of `directory` whose name is `name` in any case, the exact spelling first; empty
-// when there is none.
-std::string spellingInFolder(const fs::path& directory, std::string_view name) {
-    std::error_code ec;
-    std::string found;
-    for (const auto& entry : fs::directory_iterator(directory, ec)) {
-        std::string file = entry.path().filename().string();
-        if (file == name) return file;
-        if (found.empty() && sameName(file, name)) found = std::move(file);
-    }
-    return found;
-}
-
-std::string charsetWarning(const std::string& where) {
-    return where + ": a character without a Windows-1252 code is written as \"?\"";
 }
 
 bool allLinesFit(const GeneratedTexts& t) {
@@ -72,6 +52,10 @@ std::vector<std::string> charsetWarningsOf(const LibraryGenerator& generator, co
 
 } // namespace
 
+std::string charsetWarning(const std::string& where) {
+    return where + ": a character without a Windows-1252 code is written as \"?\"";
+}
+
 GeneratedTexts generateTexts(const LibraryGenerator& generator, const GenerationSettings& settings,
                              const FormList& forms, const std::string& project) {
     GeneratedTexts t;
@@ -98,23 +82,6 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
     return t;
 }
 
-std::string_view librarySourceName(Library library) {
-    return library == Library::CControls ? "Ccontrols.c" : "Fctl.h";
-}
-
-bool librarySourcePresent(const fs::path& directory, Library library) {
-    return !spellingInFolder(directory, librarySourceName(library)).empty();
-}
-
-std::string librarySourceCaseWarning(const fs::path& directory, Library library) {
-    const std::string_view included = librarySourceName(library);
-    const std::string found = spellingInFolder(directory, included);
-    if (found.empty() || found == included) return {};
-    return "The code includes \"" + std::string(included) + "\" but the folder holds " + found +
-           ": a system that tells capitals apart will not find it. Rename it " +
-           std::string(included) + ".";
-}
-
 std::array<std::string, 4> generatedFileNames(const std::string& project) {
     return {project + ".pc", project + "Forms.pc", project + "Events.pc", project + ".h"};
 }
@@ -130,77 +97,6 @@ std::string joinCrLf(const Lines& lines) {
         out += "\r\n";
     }
     return out;
-}
-
-SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
-                              const fs::path& directory, const std::string& project,
-                              Library library, ReplacePolicy policy, Ui& ui,
-                              const IconFileWriter& writeIcon) {
-    SaveReport report;
-    if (!texts.status) {
-        report.status = texts.status;
-        return report;
-    }
-    // Told once all is written, or as far as it went: files already written hold the "?".
-    std::vector<std::string> unexplained;
-    auto finish = [&]() -> SaveReport {
-        if (!unexplained.empty())
-            report.charsetWarnings =
-                texts.charsetWarnings.empty() ? unexplained : texts.charsetWarnings;
-        for (const std::string& w : report.charsetWarnings)
-            ui.showWarning(w);
-        return report;
-    };
-    const auto names = generatedFileNames(project);
-    const Lines* panes[] = {&texts.main, &texts.forms, &texts.events, &texts.header};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const fs::path path = directory / names[i];
-        std::error_code ec;
-        if (policy == ReplacePolicy::Ask && fs::exists(path, ec)) {
-            const Answer a =
-                ui.ask({path.string() + " already exists. Do you want to replace it?", "Warning",
-                        MessageIcon::Warning, MessageButtons::YesNoCancel, Answer::No});
-            if (a == Answer::Cancel) {
-                report.cancelled = true;
-                return finish();
-            }
-            if (a == Answer::No) continue;
-        }
-        std::size_t missing = 0;
-        std::string text = joinCrLf(*panes[i]);
-        // Code is nearly always ASCII, which needs no converted copy.
-        if (!isAscii(text)) text = utf8ToWindows1252(text, &missing);
-        report.status = writeFileAtomically(path, text);
-        if (!report.status) return finish();
-        report.written.push_back(path);
-        if (missing > 0) unexplained.push_back(charsetWarning(path.string()));
-    }
-    // Icons belong to the desktop compiler's build; memos never name them.
-    for (std::size_t i = 0; i < kIconSlots.size() && !settings.memos; ++i) {
-        if (settings.icons[i].empty()) continue;
-        const fs::path path = directory / kIconSlots[i].fileName;
-        if (Status s = writeIcon(settings.icons[i], path); !s) {
-            report.iconErrors.push_back("Icon " + std::string(kIconSlots[i].key) + ": " +
-                                        s.message() + "; " + kIconSlots[i].fileName +
-                                        " was not written.");
-            continue;
-        }
-        report.written.push_back(path);
-    }
-    if (!settings.memos) {
-        const bool cc = library == Library::CControls;
-        if (!librarySourcePresent(directory, library)) {
-            report.libraryWarning =
-                cc ? "CControls library not found at project source path. You must copy it "
-                     "before compile."
-                   : "PToolboxLib header file Fctl.h not found at project source path. You must "
-                     "copy it before compile.";
-            ui.showWarning(report.libraryWarning);
-        }
-        report.libraryCaseWarning = librarySourceCaseWarning(directory, library);
-        if (!report.libraryCaseWarning.empty()) ui.showWarning(report.libraryCaseWarning);
-    }
-    return finish();
 }
 
 } // namespace ornadeck

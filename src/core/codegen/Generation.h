@@ -2,12 +2,14 @@
 
 #include "codegen/GenerationSettings.h"
 #include "codegen/LibraryGenerator.h"
+#include "codegen/OutputPlan.h"
 #include "model/Library.h"
 #include "model/Status.h"
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +39,9 @@ std::array<std::string, 4> generatedFileNames(const std::string& project);
 
 // Text lines as a file: every line ends with CR LF.
 std::string joinCrLf(const Lines& lines);
+// The lines as a generated file holds them: CR LF breaks, in Windows-1252, the handheld's
+// character set; characters it has no code for are written "?" and counted in `missing`.
+std::string generatedFileBytes(const Lines& lines, std::size_t* missing = nullptr);
 
 // The library's source the generated code includes, spelled as it includes it:
 // "Ccontrols.c" or "Fctl.h".
@@ -48,7 +53,16 @@ bool librarySourcePresent(const std::filesystem::path& directory, Library librar
 // is spelled exactly, or not there at all.
 std::string librarySourceCaseWarning(const std::filesystem::path& directory, Library library);
 
-enum class ReplacePolicy { Ask, Overwrite };
+// The warning for a place whose text holds a character the handheld has no code for.
+std::string charsetWarning(const std::string& where);
+
+// Per generated file, the text the user edited in the window, if they did.
+using EditedTexts = std::array<std::optional<Lines>, 4>;
+
+// How saving treats a generated file that is there already. Merge and Ask merge the user's
+// changes since the last generation into the new text, or keep a file Ornadeck has no
+// record for as a backup first; Ask asks before each backup. Overwrite replaces the files.
+enum class ReplacePolicy { Merge, Ask, Overwrite };
 
 // Writes the icon picture at `source` as the bitmap file `target`, or says why it cannot.
 using IconFileWriter =
@@ -66,17 +80,38 @@ struct SaveReport {
     // One message per icon that could not be written, naming its key and file; nothing was
     // written for it, and the other files were written all the same.
     std::vector<std::string> iconErrors;
+    // What became of each generated file written.
+    struct FileOutcome {
+        std::filesystem::path path;
+        OutputAction action = OutputAction::Write;
+        std::filesystem::path backup;
+        std::vector<std::size_t> clashLines;
+        std::vector<KeptLines> kept;
+    };
+    std::vector<FileOutcome> outcomes;
+    // Files left as they were: clash markers still in them, or unreadable; one message each.
+    std::vector<std::string> unresolved;
+    // Files written whose record of this generation could not be.
+    std::vector<std::string> recordProblems;
     bool cancelled = false;
     Status status;
+
+    // Whether a file needs the user: a clash was written into it or it was left alone.
+    bool needsAttention() const;
+    // One sentence per backup, per block whose lines were kept and per file with clashes.
+    std::vector<std::string> notes() const;
 };
 
-// Saves the texts into `directory` in Windows-1252, the handheld's character set (asking
-// before replacing each existing file, or not), writes the loaded icons as their bitmap
+// Saves the texts into `directory` in Windows-1252, the handheld's character set (merging,
+// asking before each backup, or replacing), records them as the base of the next merge,
+// writes the loaded icons as their bitmap
 // files for the desktop target through `writeIcon`, and checks for the library's source.
 // Warnings are shown through the Ui and kept in the report; icon errors are only reported.
+// A file's text in `edited` is what it gets instead of the merge (a pane the user edited in
+// the window); `texts` stays the generator's own and is what is recorded.
 SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSettings& settings,
                               const std::filesystem::path& directory, const std::string& project,
                               Library library, ReplacePolicy policy, Ui& ui,
-                              const IconFileWriter& writeIcon);
+                              const IconFileWriter& writeIcon, const EditedTexts* edited = nullptr);
 
 } // namespace ornadeck

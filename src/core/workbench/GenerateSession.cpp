@@ -112,7 +112,10 @@ bool GenerateSession::pickIcon(std::size_t slot) {
     return true;
 }
 
-void GenerateSession::editPane(std::size_t p, std::string text) { setPane(p, std::move(text)); }
+void GenerateSession::editPane(std::size_t p, std::string text) {
+    setPane(p, std::move(text));
+    panes_[p].edited = true;
+}
 
 PaneCounters GenerateSession::counters(std::size_t p) const {
     const PaneState& pane = panes_.at(p);
@@ -135,11 +138,9 @@ bool GenerateSession::generate() {
     }
     const auto generator = makeGenerator(workspace_.library);
     const GeneratedTexts texts = generateTexts(*generator, s, forms, workspace_.projectName);
-    setPane(Main, paneTextOf(texts.main));
-    setPane(Forms, paneTextOf(texts.forms));
-    setPane(Events, paneTextOf(texts.events));
-    setPane(Header, paneTextOf(texts.header));
-    charsetWarnings_ = texts.charsetWarnings;
+    showMerged(texts);
+    generated_ = texts;
+    generatedShown_ = true;
     saveEnabled_ = true;
     return true;
 }
@@ -147,8 +148,8 @@ bool GenerateSession::generate() {
 bool GenerateSession::save() {
     if (memos_ || !saveEnabled_) return false;
     // Empty panes (after a change of target) would only replace real files with nothing.
-    if (std::all_of(panes_.begin(), panes_.end(),
-                    [](const PaneState& p) { return p.text.empty(); })) {
+    if (!generatedShown_ || std::all_of(panes_.begin(), panes_.end(),
+                                        [](const PaneState& p) { return p.text.empty(); })) {
         ui_.showInformation("There is no code to save: press Generate first.");
         return false;
     }
@@ -159,19 +160,55 @@ bool GenerateSession::save() {
         ui_.showError("Cannot create " + directory.string() + ": " + ec.message());
         return false;
     }
-    GeneratedTexts texts;
-    texts.main = linesOfPane(panes_[Main].text);
-    texts.forms = linesOfPane(panes_[Forms].text);
-    texts.events = linesOfPane(panes_[Events].text);
-    texts.header = linesOfPane(panes_[Header].text);
-    texts.charsetWarnings = charsetWarnings_;
-    const SaveReport report =
-        saveGeneratedTexts(texts, settings(), directory, workspace_.projectName, workspace_.library,
-                           ReplacePolicy::Ask, ui_, bitmapIconWriter(readPicture_, ""));
+    // A pane the user did not touch gets the merge as the file is now, which is what it shows
+    // unless the file changed since Generate.
+    EditedTexts shown;
+    for (std::size_t p = 0; p < PaneCount; ++p)
+        if (panes_[p].edited) shown[p] = linesOfPane(panes_[p].text);
+    const SaveReport report = saveGeneratedTexts(
+        generated_, settings(), directory, workspace_.projectName, workspace_.library,
+        ReplacePolicy::Ask, ui_, bitmapIconWriter(readPicture_, ""), &shown);
+    tellOutcome(report);
+    return report.status.ok() && !report.cancelled && report.iconErrors.empty() &&
+           !report.needsAttention();
+}
+
+void GenerateSession::showMerged(const GeneratedTexts& texts) {
+    const auto names = generatedFileNames(workspace_.projectName);
+    const Lines* lines[] = {&texts.main, &texts.forms, &texts.events, &texts.header};
+    const fs::path directory = outputDirectory();
+    for (std::size_t p = 0; p < PaneCount; ++p) {
+        const OutputPlan plan = planOutput(directory / names[p], generatedFileBytes(*lines[p]));
+        setPane(p, plan.action == OutputAction::Merge ? paneTextOfFile(plan.text)
+                                                      : paneTextOf(*lines[p]));
+        panes_[p].edited = false;
+        panes_[p].clash = plan.action == OutputAction::Unresolved || !plan.clashLines.empty();
+    }
+}
+
+// Backups, kept lines and clashes are told after the files are written; a file left alone
+// or written with a clash is an error the user must act on.
+void GenerateSession::tellOutcome(const SaveReport& report) {
     for (const std::string& error : report.iconErrors)
         ui_.showError(error);
     if (!report.status) ui_.showError(report.status.message());
-    return report.status.ok() && !report.cancelled && report.iconErrors.empty();
+    std::string told;
+    for (const auto* list : {&report.unresolved, &report.recordProblems})
+        for (const std::string& line : *list)
+            told += line + "\n";
+    for (const std::string& line : report.notes())
+        told += line + "\n";
+    if (told.empty()) return;
+    told.pop_back();
+    if (report.needsAttention())
+        ui_.showWarning("These files need attention:\n" + told);
+    else
+        ui_.showInformation(told);
+}
+
+std::string GenerateSession::paneTitle(std::size_t p) const {
+    static constexpr const char* kTitles[] = {"Main", "Forms", "Events", "Header"};
+    return std::string(kTitles[p]) + (panes_.at(p).clash ? " (clash)" : "");
 }
 
 void GenerateSession::setPane(std::size_t p, std::string text) {
@@ -180,8 +217,11 @@ void GenerateSession::setPane(std::size_t p, std::string text) {
 }
 
 void GenerateSession::emptyPanes() {
-    for (std::size_t p = 0; p < PaneCount; ++p)
+    for (std::size_t p = 0; p < PaneCount; ++p) {
         setPane(p, "");
+        panes_[p].clash = false;
+    }
+    generatedShown_ = false;
 }
 
 GenerationSettings GenerateSession::settings() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codegen/Generation.h"
 #include "codegen/GenerationSettings.h"
 #include "workbench/IconFiles.h"
 #include "workbench/PaneText.h"
@@ -65,7 +66,11 @@ class GenerateSession {
     // project file at once. False when cancelled or refused.
     bool pickIcon(std::size_t slot);
 
+    // After Generate a pane shows what Save will write: the new code with the changes made to
+    // its file since the last generation merged in.
     const std::string& pane(std::size_t p) const { return panes_.at(p).text; }
+    // "Events", or "Events (clash)" when the merge holds a clash or the file still holds one.
+    std::string paneTitle(std::size_t p) const;
     void editPane(std::size_t p, std::string text);
     // Blank until the pane's text is first set after opening.
     PaneCounters counters(std::size_t p) const;
@@ -81,9 +86,13 @@ class GenerateSession {
     struct PaneState {
         std::string text;
         bool counted = false;
+        bool clash = false;
+        bool edited = false; // since the last Generate
     };
 
     void setPane(std::size_t p, std::string text);
+    void showMerged(const GeneratedTexts& texts);
+    void tellOutcome(const SaveReport& report);
     void emptyPanes();
     GenerationSettings settings() const;
     std::filesystem::path projectFolder() const;
@@ -102,7 +111,9 @@ class GenerateSession {
     std::string creatorId_, appName_, appDb_, version_;
     std::array<std::string, kIconSlots.size()> icons_;
     std::array<PaneState, PaneCount> panes_;
-    std::vector<std::string> charsetWarnings_;
+    // The generator's own texts of the last Generate: recorded as the next merge's base.
+    GeneratedTexts generated_;
+    bool generatedShown_ = false;
 };
 
 } // namespace ornadeck

@@ -30,6 +30,14 @@ Lines linesOfPane(std::string_view text) {
     }
 }
 
+std::string paneTextOfFile(std::string_view bytes) {
+    if (bytes.ends_with("\r\n"))
+        bytes.remove_suffix(2);
+    else if (bytes.ends_with('\n'))
+        bytes.remove_suffix(1);
+    return paneTextOf(linesOfPane(windows1252ToUtf8(bytes)));
+}
+
 PaneCounters countPane(std::string_view text) {
     const std::size_t breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     const std::size_t lines = text.empty() ? 0 : breaks + 1;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Status.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ornadeck {
+
+// What Ornadeck last wrote to each generated file: the generator's own text, kept in a
+// hidden folder ".ornadeck" beside the outputs. It is the base of the next merge, so it
+// travels with the files (a copied folder, a clone, the command-line tool on a build
+// server) and the files themselves carry no markers.
+std::filesystem::path recordPath(const std::filesystem::path& output);
+std::optional<std::string> readRecord(const std::filesystem::path& output);
+// On failure no record is left for the file, so that a stale one never serves as a base.
+Status writeRecord(const std::filesystem::path& output, std::string_view generated);
+
+} // namespace ornadeck

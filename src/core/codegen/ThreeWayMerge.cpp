@@ -20,7 +20,8 @@ void startLibrary() {
 }
 
 git_merge_file_input inputOf(std::string_view text) {
-    git_merge_file_input in = GIT_MERGE_FILE_INPUT_INIT;
+    git_merge_file_input in{};
+    git_merge_file_input_init(&in, GIT_MERGE_FILE_INPUT_VERSION);
     in.ptr = text.data();
     in.size = text.size();
     in.path = "file";
@@ -108,7 +109,8 @@ MergedText mergeThreeWay(std::string_view base, std::string_view ours, std::stri
     }
     startLibrary();
     const git_merge_file_input b = inputOf(base), o = inputOf(ours), t = inputOf(theirs);
-    git_merge_file_options options = GIT_MERGE_FILE_OPTIONS_INIT;
+    git_merge_file_options options{};
+    git_merge_file_options_init(&options, GIT_MERGE_FILE_OPTIONS_VERSION);
     options.flags = GIT_MERGE_FILE_STYLE_DIFF3;
     options.marker_size = kInternalMarker;
     std::unique_ptr<git_merge_file_result, ResultDeleter> result(new git_merge_file_result{});

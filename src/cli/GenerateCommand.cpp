@@ -2,6 +2,7 @@
 
 #include "check/Checks.h"
 #include "codegen/Generation.h"
+#include "codegen/GenerationRecords.h"
 #include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/SilentUi.h"
@@ -84,7 +85,9 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
         return 1;
     }
     const auto generator = makeGenerator(project.library);
-    const GeneratedTexts texts = generateTexts(*generator, settings, forms, project.name);
+    const GeneratedTexts texts =
+        generateTexts(*generator, settings,
+                      inRecordedOrder(forms, readFormOrder(outDir, project.name)), project.name);
     tellErrors();
     if (!texts.status) {
         err << "ornadeck-cli: " << texts.status.message() << "\n";

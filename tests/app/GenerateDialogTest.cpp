@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace ornadeck::app::test {
@@ -196,6 +197,54 @@ TEST_F(GenerateDialogTest, PastingIntoAPaneTakesTextAndSurvivesAnEmptyClipboard)
         }
         EXPECT_EQ(output->text(), folder);
     });
+}
+
+// The user's code in the files written last time shows in the panes after Generate, a line
+// both changed is marked on its tab, and Save writes the merge and names the clash.
+TEST_F(GenerateDialogTest, ThePanesShowTheUsersCodeMergedAndTheTabsMarkAClash) {
+    const fs::path project = openExample();
+    std::ostringstream out, err;
+    const std::string projectArg = project.string();
+    ASSERT_EQ(cli::runGenerate(std::vector<std::string_view>{projectArg}, out, err), 0);
+    const fs::path folder = project.parent_path() / "out";
+    auto edit = [](const fs::path& file, const std::string& from, const std::string& to) {
+        std::string text = readFile(file);
+        text.replace(text.find(from), from.size(), to);
+        std::ofstream(file, std::ios::binary) << text;
+    };
+    edit(folder / "PalmEvents.pc", "    case OkButton:\r\n",
+         "    case OkButton:\r\n      beep();\r\n");
+    edit(folder / "Palm.pc", "@cid \"ORPT\";", "@cid \"ORPT\"; // mine");
+
+    withGenerateWindow([&](GenerateDialog& d) {
+        auto* creator = part<QLineEdit>(d, "edtCID");
+        creator->clear();
+        QTest::keyClicks(creator, "ABCD");
+        QTest::mouseClick(part<QPushButton>(d, "butGenerar"), Qt::LeftButton);
+        EXPECT_TRUE(part<QPlainTextEdit>(d, "memEvents")
+                        ->toPlainText()
+                        .contains("    case OkButton:\n      beep();\n"));
+        EXPECT_TRUE(part<QPlainTextEdit>(d, "memMain")
+                        ->toPlainText()
+                        .startsWith("<<<<<<< Palm.pc (yours)\n@cid \"ORPT\"; // mine\n"));
+        auto* tabs = part<QTabWidget>(d, "pagGenerate");
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i)
+            titles << tabs->tabText(i);
+        EXPECT_TRUE(titles.contains("Main (clash)")) << titles.join(", ").toStdString();
+        EXPECT_TRUE(titles.contains("Events"));
+        ui.messages.clear();
+        QTest::mouseClick(part<QPushButton>(d, "butSave"), Qt::LeftButton);
+    });
+    EXPECT_NE(readFile(folder / "PalmEvents.pc").find("      beep();\r\n"), std::string::npos);
+    EXPECT_NE(readFile(folder / "Palm.pc").find(">>>>>>> generated now\r\n"), std::string::npos);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text.rfind("These files need attention:\n" +
+                                                (folder / "Palm.pc").string() +
+                                                ": your changes and the new code clash at line 1;",
+                                            0),
+              0u)
+        << ui.messages.back().text;
 }
 
 } // namespace

@@ -331,6 +331,32 @@ TEST(PaneText, CountersAndLinesRoundTrip) {
     EXPECT_EQ(linesOfPane("a\r\nb"), (Lines{"a", "b"}));
 }
 
+// Activating another window puts its form first in the list; the code keeps the order of the
+// last generation, so the user's code merges cleanly instead of clashing with moved blocks.
+TEST_F(GenerateSessionTest, ARegenerationKeepsTheFormOrderOfTheLastOne) {
+    openExample("ptoolbox", "Palm.ozp");
+    session.open();
+    ASSERT_TRUE(session.generate());
+    const std::string first = session.pane(GenerateSession::Events);
+    ASSERT_TRUE(session.save());
+    const fs::path events = dir / "ptoolbox" / "out" / "PalmEvents.pc";
+    std::string text = bytesOf(events);
+    text.insert(text.find("    case WarnOk:\r\n") + 18, "      mine();\r\n");
+    writeText(events, text);
+
+    workspace.activate(*workspace.forms.back());
+    session.open();
+    ASSERT_TRUE(session.generate());
+    std::string expected = first;
+    expected.insert(expected.find("    case WarnOk:\n") + 17, "      mine();\n");
+    EXPECT_EQ(session.pane(GenerateSession::Events), expected);
+    EXPECT_EQ(session.paneTitle(GenerateSession::Events), "Events");
+
+    // Forms the last generation did not have come after those it had.
+    const Form a("A"), b("B"), c("C");
+    EXPECT_EQ(inRecordedOrder({&a, &b, &c}, {"C", "Gone", "A"}), (FormList{&c, &a, &b}));
+}
+
 TEST_F(GenerateSessionTest, SaveWritesTheEditedPanesAndAsksOnlyBeforeABackup) {
     openExample("ccontrols", "Demo.ozp");
     session.open();

@@ -1,4 +1,5 @@
 #include "codegen/Generation.h"
+#include "codegen/GenerationRecords.h"
 #include "codegen/OutputPlan.h"
 #include "model/Names.h"
 #include "model/TextEncoding.h"
@@ -153,6 +154,8 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
             {path, plan.action, plan.backup, std::move(plan.clashLines), std::move(plan.kept)});
         if (missing > 0) unexplained.push_back(charsetWarning(path.string()));
     }
+    if (Status s = writeFormOrder(directory, project, texts.formOrder); !s)
+        report.recordProblems.push_back(s.message());
     // Icons belong to the desktop compiler's build; memos never name them.
     for (std::size_t i = 0; i < kIconSlots.size() && !settings.memos; ++i) {
         if (settings.icons[i].empty()) continue;

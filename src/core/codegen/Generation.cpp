@@ -79,7 +79,25 @@ GeneratedTexts generateTexts(const LibraryGenerator& generator, const Generation
     generator.generateEvents(t.events, settings.memos, forms, project);
     generator.generateHeader(t.header, settings.memos, forms, project);
     t.charsetWarnings = charsetWarningsOf(generator, forms, t);
+    for (const Form* form : forms)
+        t.formOrder.push_back(form->name());
     return t;
+}
+
+FormList inRecordedOrder(const FormList& forms, const std::vector<std::string>& recorded) {
+    FormList ordered;
+    ordered.reserve(forms.size());
+    for (const std::string& name : recorded)
+        for (const Form* form : forms)
+            if (form->name() == name &&
+                std::find(ordered.begin(), ordered.end(), form) == ordered.end()) {
+                ordered.push_back(form);
+                break;
+            }
+    for (const Form* form : forms)
+        if (std::find(ordered.begin(), ordered.end(), form) == ordered.end())
+            ordered.push_back(form);
+    return ordered;
 }
 
 std::array<std::string, 4> generatedFileNames(const std::string& project) {

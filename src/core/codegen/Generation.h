@@ -21,6 +21,8 @@ class Ui;
 // The four generated texts, in the order they are shown and saved.
 struct GeneratedTexts {
     Lines main, forms, events, header;
+    // The forms' names in the order they were generated.
+    std::vector<std::string> formOrder;
     // Why nothing was generated; the texts are then empty and are never saved.
     Status status;
     // One warning per form title and per control whose texts hold a character the handheld
@@ -33,6 +35,10 @@ struct GeneratedTexts {
 // is generated and the status says so.
 GeneratedTexts generateTexts(const LibraryGenerator& generator, const GenerationSettings& settings,
                              const FormList& forms, const std::string& project);
+
+// The forms with those named in `recorded` first, in that order, then the others as given:
+// the order of the last generation, so that a regeneration moves no block of code.
+FormList inRecordedOrder(const FormList& forms, const std::vector<std::string>& recorded);
 
 // The file name of each text: project + ".pc", "Forms.pc", "Events.pc", ".h".
 std::array<std::string, 4> generatedFileNames(const std::string& project);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ornadeck {
 
@@ -17,5 +18,13 @@ std::filesystem::path recordPath(const std::filesystem::path& output);
 std::optional<std::string> readRecord(const std::filesystem::path& output);
 // On failure no record is left for the file, so that a stale one never serves as a base.
 Status writeRecord(const std::filesystem::path& output, std::string_view generated);
+
+// The order the forms were generated in last time, kept beside the records as
+// ".ornadeck/PROJECT.forms": the window lists forms most recently activated first, and
+// generating them in another order each time would move whole blocks of every file.
+std::vector<std::string> readFormOrder(const std::filesystem::path& directory,
+                                       const std::string& project);
+Status writeFormOrder(const std::filesystem::path& directory, const std::string& project,
+                      const std::vector<std::string>& names);
 
 } // namespace ornadeck

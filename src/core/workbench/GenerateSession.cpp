@@ -1,6 +1,7 @@
 #include "workbench/GenerateSession.h"
 
 #include "codegen/Generation.h"
+#include "codegen/GenerationRecords.h"
 #include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
@@ -137,7 +138,10 @@ bool GenerateSession::generate() {
         return false;
     }
     const auto generator = makeGenerator(workspace_.library);
-    const GeneratedTexts texts = generateTexts(*generator, s, forms, workspace_.projectName);
+    const GeneratedTexts texts = generateTexts(
+        *generator, s,
+        inRecordedOrder(forms, readFormOrder(outputDirectory(), workspace_.projectName)),
+        workspace_.projectName);
     showMerged(texts);
     generated_ = texts;
     generatedShown_ = true;

@@ -3,6 +3,7 @@
 #include "codegen/GenerationRecords.h"
 #include "codegen/OutputPlan.h"
 #include "model/AtomicFile.h"
+#include "support/MergeCases.h"
 #include "support/TempDir.h"
 
 #include <fstream>
@@ -13,47 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Lines joined with CR LF, a break after each.
-std::string text(std::initializer_list<const char*> lines) {
-    std::string out;
-    for (const char* l : lines)
-        out += std::string(l) + "\r\n";
-    return out;
-}
+using test::crLfText;
+const auto text = crLfText;
 
 TEST(ThreeWayMerge, ChangesOnBothSidesThatDoNotContradictAreCombined) {
-    struct Case {
-        const char* what;
-        std::string base, ours, theirs, merged;
-        std::size_t kept;
-    };
-    const std::string handler = text({"OnOk(){", "}", "", "OnGo(){", "}"});
-    const Case cases[] = {
-        {"the user changed nothing", handler, handler, text({"OnGo(){", "}"}),
-         text({"OnGo(){", "}"}), 0},
-        {"only the user changed", handler, text({"OnOk(){", "  a;", "}", "", "OnGo(){", "}"}),
-         handler, text({"OnOk(){", "  a;", "}", "", "OnGo(){", "}"}), 0},
-        {"both added at the end", text({"x"}), text({"x", "mine"}), text({"x", "new"}),
-         text({"x", "mine", "new"}), 0},
-        {"a body inside a renamed handler", handler,
-         text({"OnOk(){", "  a;", "}", "", "OnGo(){", "}"}),
-         text({"OnYes(){", "}", "", "OnGo(){", "}"}),
-         text({"OnYes(){", "  a;", "}", "", "OnGo(){", "}"}), 0},
-        {"a line the user rewrote beside the generator's insertion", text({"a", "b", "c"}),
-         text({"a", "B!", "c"}), text({"a", "b", "new", "c"}), text({"a", "B!", "new", "c"}), 0},
-        {"a body inside a removed handler", handler,
-         text({"OnOk(){", "  a;", "  b;", "}", "", "OnGo(){", "}"}), text({"OnGo(){", "}"}),
-         text({"OnGo(){", "}", "// Kept from OnOk(), which the design no longer has:", "  a;",
-               "  b;"}),
-         2},
-        {"a case block removed", text({"    case Ok:", "    break;", "", "    case Go:"}),
-         text({"    case Ok:", "      go();", "    break;", "", "    case Go:"}),
-         text({"    case Go:"}),
-         text({"    case Go:", "// Kept from case Ok, which the design no longer has:",
-               "      go();"}),
-         1},
-    };
-    for (const Case& c : cases) {
+    for (const test::MergeCase& c : test::combinedMerges()) {
         SCOPED_TRACE(c.what);
         const MergedText m = mergeThreeWay(c.base, c.ours, c.theirs);
         ASSERT_TRUE(m.status.ok()) << m.status.message();

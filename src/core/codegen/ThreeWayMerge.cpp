@@ -1,40 +1,14 @@
 #include "codegen/ThreeWayMerge.h"
 
+#include "codegen/LineDiff.h"
 #include "codegen/MergeHunks.h"
 
-#include <git2.h>
-#include <memory>
-#include <mutex>
+#include <algorithm>
+#include <unordered_map>
 
 namespace ornadeck {
 
 namespace {
-
-// Longer than any marker a user or the generator writes, so that the library's markers
-// are told from the texts' own lines without doubt.
-constexpr unsigned short kInternalMarker = 32;
-
-void startLibrary() {
-    static std::once_flag once;
-    std::call_once(once, [] { git_libgit2_init(); });
-}
-
-git_merge_file_input inputOf(std::string_view text) {
-    git_merge_file_input in{};
-    git_merge_file_input_init(&in, GIT_MERGE_FILE_INPUT_VERSION);
-    in.ptr = text.data();
-    in.size = text.size();
-    in.path = "file";
-    in.mode = 0100644;
-    return in;
-}
-
-struct ResultDeleter {
-    void operator()(git_merge_file_result* r) const {
-        git_merge_file_result_free(r);
-        delete r;
-    }
-};
 
 bool isMarker(std::string_view line, char c, std::size_t size) {
     if (line.size() < size) return false;
@@ -44,34 +18,85 @@ bool isMarker(std::string_view line, char c, std::size_t size) {
     return rest.empty() || rest[0] == ' ' || rest[0] == '\r' || rest[0] == '\n';
 }
 
-// The library's output split into runs of merged lines and conflicts.
-std::vector<MergeHunk> hunksOf(std::string_view merged) {
-    std::vector<MergeHunk> hunks;
-    enum { Merged, Ours, Base, Theirs } part = Merged;
-    MergeHunk current;
-    for (std::string_view line : splitLines(merged)) {
-        if (part == Merged && isMarker(line, '<', kInternalMarker)) {
-            if (!current.ours.empty()) hunks.push_back(std::move(current));
-            current = MergeHunk{};
-            current.conflict = true;
-            part = Ours;
-        } else if (part == Ours && isMarker(line, '|', kInternalMarker)) {
-            part = Base;
-        } else if ((part == Ours || part == Base) && isMarker(line, '=', kInternalMarker)) {
-            part = Theirs;
-        } else if (part == Theirs && isMarker(line, '>', kInternalMarker)) {
-            hunks.push_back(std::move(current));
-            current = MergeHunk{};
-            part = Merged;
-        } else {
-            (part == Theirs ? current.theirs
-             : part == Base ? current.base
-                            : current.ours)
-                .push_back(line);
-        }
+using LineList = std::vector<std::string_view>;
+
+// Each distinct line gets a number, the same in all three texts.
+class LineNumbers {
+  public:
+    std::vector<int> of(const LineList& lines) {
+        std::vector<int> out;
+        out.reserve(lines.size());
+        for (std::string_view l : lines)
+            out.push_back(numbers_.try_emplace(l, static_cast<int>(numbers_.size())).first->second);
+        return out;
     }
-    if (!current.ours.empty()) hunks.push_back(std::move(current));
-    return hunks;
+
+  private:
+    std::unordered_map<std::string_view, int> numbers_;
+};
+
+// One side's lines for the base lines [start, end), its hunks applied.
+LineList sideVersion(const LineList& base, const LineList& side, const std::vector<DiffHunk>& hunks,
+                     std::size_t first, std::size_t last, std::size_t start, std::size_t end) {
+    LineList out;
+    std::size_t at = start;
+    for (std::size_t h = first; h < last; ++h) {
+        out.insert(out.end(), base.begin() + static_cast<long>(at),
+                   base.begin() + static_cast<long>(hunks[h].aStart));
+        out.insert(out.end(), side.begin() + static_cast<long>(hunks[h].bStart),
+                   side.begin() + static_cast<long>(hunks[h].bEnd));
+        at = hunks[h].aEnd;
+    }
+    out.insert(out.end(), base.begin() + static_cast<long>(at),
+               base.begin() + static_cast<long>(end));
+    return out;
+}
+
+// diff3: changes of the two sides that touch or overlap the same base lines form one region;
+// a region changed by one side only, or by both alike, merges; any other is a conflict.
+std::vector<MergeHunk> mergeRegions(const LineList& base, const LineList& ours,
+                                    const LineList& theirs) {
+    LineNumbers numbers;
+    const std::vector<int> b = numbers.of(base), o = numbers.of(ours), t = numbers.of(theirs);
+    const std::vector<DiffHunk> mine = diffLines(b, o), new_ = diffLines(b, t);
+    std::vector<MergeHunk> out;
+    std::size_t at = 0, i = 0, j = 0;
+    while (i < mine.size() || j < new_.size()) {
+        const bool fromMine =
+            j == new_.size() || (i < mine.size() && mine[i].aStart <= new_[j].aStart);
+        const std::size_t start = fromMine ? mine[i].aStart : new_[j].aStart;
+        std::size_t end = fromMine ? mine[i].aEnd : new_[j].aEnd;
+        const std::size_t i0 = i, j0 = j;
+        fromMine ? ++i : ++j;
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (; i < mine.size() && mine[i].aStart <= end; ++i, grew = true)
+                end = std::max(end, mine[i].aEnd);
+            for (; j < new_.size() && new_[j].aStart <= end; ++j, grew = true)
+                end = std::max(end, new_[j].aEnd);
+        }
+        MergeHunk same;
+        same.ours.assign(base.begin() + static_cast<long>(at),
+                         base.begin() + static_cast<long>(start));
+        if (!same.ours.empty()) out.push_back(std::move(same));
+        MergeHunk region;
+        region.ours = sideVersion(base, ours, mine, i0, i, start, end);
+        region.theirs = sideVersion(base, theirs, new_, j0, j, start, end);
+        if (i0 == i) {
+            region.ours = std::move(region.theirs);
+        } else if (j0 != j && region.ours != region.theirs) {
+            region.conflict = true;
+            region.base.assign(base.begin() + static_cast<long>(start),
+                               base.begin() + static_cast<long>(end));
+        }
+        if (!region.conflict) region.theirs.clear();
+        out.push_back(std::move(region));
+        at = end;
+    }
+    MergeHunk rest;
+    rest.ours.assign(base.begin() + static_cast<long>(at), base.end());
+    if (!rest.ours.empty()) out.push_back(std::move(rest));
+    return out;
 }
 
 } // namespace
@@ -107,20 +132,13 @@ MergedText mergeThreeWay(std::string_view base, std::string_view ours, std::stri
         out.text = ours;
         return out;
     }
-    startLibrary();
-    const git_merge_file_input b = inputOf(base), o = inputOf(ours), t = inputOf(theirs);
-    git_merge_file_options options{};
-    git_merge_file_options_init(&options, GIT_MERGE_FILE_OPTIONS_VERSION);
-    options.flags = GIT_MERGE_FILE_STYLE_DIFF3;
-    options.marker_size = kInternalMarker;
-    std::unique_ptr<git_merge_file_result, ResultDeleter> result(new git_merge_file_result{});
-    if (git_merge_file(result.get(), &b, &o, &t, &options) < 0 || result->ptr == nullptr) {
-        const git_error* e = git_error_last();
-        out.status = Status::fail(std::string("The texts could not be merged: ") +
-                                  (e && e->message ? e->message : "binary content"));
+    // A picture or an archive saved under the file's name has no lines to merge.
+    if (ours.find('\0') != std::string_view::npos) {
+        out.status = Status::fail("The file holds binary content: it cannot be merged.");
         return out;
     }
-    std::vector<MergeHunk> hunks = hunksOf({result->ptr, result->len});
+    const std::vector<MergeHunk> hunks =
+        mergeRegions(splitLines(base), splitLines(ours), splitLines(theirs));
     joinHunks(hunks, labels, out);
     return out;
 }

@@ -22,6 +22,7 @@ struct MergedText {
     // changed the same lines.
     std::vector<std::size_t> clashLines;
     std::vector<KeptLines> kept;
+    // Fails for binary content, which has no lines to merge.
     Status status;
 };
 
@@ -33,7 +34,7 @@ struct ClashLabels {
 };
 
 // Merges the user's changes (`base` -> `ours`) with the generator's (`base` -> `theirs`),
-// line by line, lines ending in CR LF. Where both touched the same place, changes that do
+// line by line, lines ending in CR LF, as diff3 and git do. Where both touched the same place, changes that do
 // not contradict each other are combined: lines the user inserted stay where they were put
 // when the generator renamed, inserted or deleted around them. What truly contradicts is a
 // clash, written between git's conflict markers with the base in the middle.

@@ -1,6 +1,7 @@
 #include "codegen/ThreeWayMerge.h"
 
 #include "codegen/GenerationRecords.h"
+#include "codegen/LineDiff.h"
 #include "codegen/OutputPlan.h"
 #include "model/AtomicFile.h"
 #include "support/MergeCases.h"
@@ -8,6 +9,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace ornadeck {
 namespace {
@@ -39,6 +41,56 @@ TEST(ThreeWayMerge, AClashShowsBothVersionsAndTheBaseBetweenGitsMarkers) {
                             "OnOk(){", "=======", "OnYes(){", ">>>>>>> generated now", "}"}));
     EXPECT_EQ(m.clashLines, std::vector<std::size_t>{2});
     EXPECT_TRUE(holdsClashMarkers(m.text));
+}
+
+// Changes that touch, with no line between them that both kept, are one place: git makes it
+// a clash, and so do we.
+TEST(ThreeWayMerge, ChangesToNeighbouringLinesClash) {
+    const MergedText m = mergeThreeWay(text({"a", "b", "c", "d"}), text({"a", "B", "c", "d"}),
+                                       text({"a", "b", "C", "d"}));
+    EXPECT_EQ(m.text, text({"a", "<<<<<<< yours", "B", "c", "||||||| last generated", "b", "c",
+                            "=======", "b", "C", ">>>>>>> generated now", "d"}));
+    // One side's change reaching over two of the other's makes one clash of all three.
+    const MergedText wide =
+        mergeThreeWay(text({"a", "b", "c", "d", "e"}), text({"a", "B", "c", "D", "e"}),
+                      text({"a", "x", "y", "z", "e"}));
+    EXPECT_EQ(wide.text, text({"a", "<<<<<<< yours", "B", "c", "D", "||||||| last generated", "b",
+                               "c", "d", "=======", "x", "y", "z", ">>>>>>> generated now", "e"}));
+}
+
+// Any two sequences: the hunks, in order and apart, turn the first into the second.
+TEST(LineDiff, HunksAlwaysTurnOneSequenceIntoTheOther) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<int> a(random() % 30), b(random() % 30);
+        const int alphabet = 1 + static_cast<int>(random() % 6);
+        for (int& n : a)
+            n = static_cast<int>(random() % static_cast<unsigned>(alphabet));
+        for (int& n : b)
+            n = static_cast<int>(random() % static_cast<unsigned>(alphabet));
+        const std::vector<DiffHunk> hunks = diffLines(a, b);
+        std::vector<int> made;
+        std::size_t at = 0, bAt = 0;
+        for (const DiffHunk& h : hunks) {
+            ASSERT_TRUE(h.aStart >= at && h.aEnd >= h.aStart && h.bEnd >= h.bStart) << round;
+            ASSERT_TRUE(h.aStart > at || h.bStart > bAt || (at == 0 && bAt == 0)) << round;
+            ASSERT_EQ(h.aStart - at, h.bStart - bAt) << round; // equal lines between hunks
+            ASSERT_TRUE(h.aEnd > h.aStart || h.bEnd > h.bStart) << round;
+            made.insert(made.end(), a.begin() + static_cast<long>(at),
+                        a.begin() + static_cast<long>(h.aStart));
+            made.insert(made.end(), b.begin() + static_cast<long>(h.bStart),
+                        b.begin() + static_cast<long>(h.bEnd));
+            at = h.aEnd;
+            bAt = h.bEnd;
+        }
+        made.insert(made.end(), a.begin() + static_cast<long>(at), a.end());
+        ASSERT_EQ(made, b) << round;
+    }
+    // A line common to both anchors the match however it is surrounded.
+    EXPECT_EQ(diffLines({5, 1, 6}, {7, 1, 8}), (std::vector<DiffHunk>{{0, 1, 0, 1}, {2, 3, 2, 3}}));
+    // An insertion between equal lines goes as low as it can.
+    EXPECT_EQ(diffLines({1, 2, 3, 2, 4}, {1, 2, 3, 2, 3, 2, 4}),
+              (std::vector<DiffHunk>{{4, 4, 4, 6}}));
 }
 
 TEST(ThreeWayMerge, MarkersAreWholeMarkerLinesOnly) {

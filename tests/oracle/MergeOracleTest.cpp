@@ -14,13 +14,21 @@ TEST(MergeOracle, KnownMergesMatchGits) {
         EXPECT_EQ(mergeThreeWay(c.base, c.ours, c.theirs).text,
                   test::gitMerge(c.base, c.ours, c.theirs).text);
     }
-    const std::string base = test::crLfText({"top", "OnOk(){", "}"});
-    const std::string ours = test::crLfText({"top", "OnOk(){ //x", "}"});
-    const std::string theirs = test::crLfText({"top", "OnYes(){", "}"});
-    const MergedText mine = mergeThreeWay(base, ours, theirs);
-    const MergedText git = test::gitMerge(base, ours, theirs);
-    EXPECT_EQ(mine.text, git.text);
-    EXPECT_EQ(mine.clashLines, git.clashLines);
+    struct Clash {
+        std::string base, ours, theirs;
+    };
+    const auto text = test::crLfText;
+    const Clash clashes[] = {
+        {text({"top", "OnOk(){", "}"}), text({"top", "OnOk(){ //x", "}"}),
+         text({"top", "OnYes(){", "}"})},
+        {text({"a", "b", "c", "d"}), text({"a", "B", "c", "d"}), text({"a", "b", "C", "d"})},
+    };
+    for (const Clash& c : clashes) {
+        const MergedText mine = mergeThreeWay(c.base, c.ours, c.theirs);
+        const MergedText git = test::gitMerge(c.base, c.ours, c.theirs);
+        EXPECT_EQ(mine.text, git.text);
+        EXPECT_EQ(mine.clashLines, git.clashLines);
+    }
 }
 
 // Random designs of both libraries, random user edits. Where git merges cleanly, the merge

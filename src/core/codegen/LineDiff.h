@@ -11,7 +11,8 @@ struct DiffHunk {
     bool operator==(const DiffHunk&) const = default;
 };
 
-// The changes from `a` to `b`, lines given as numbers (equal lines, equal numbers), in order.
+// The changes from `a` to `b`, lines given as numbers from 0 up (equal lines, equal numbers),
+// in order.
 // Histogram diff, as git's: the rarest lines common to both anchor the match, so that the
 // many "}" and blank lines of generated code never pair up across handlers. Linear in the
 // lines for the usual edits; regions whose common lines all repeat more than 64 times are

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
-          qt6-base-dev qt6-svg-dev clang-format libpng-dev libgit2-dev libcli11-dev help2man
+          qt6-base-dev qt6-svg-dev clang-format libstb-dev libgit2-dev libcli11-dev help2man
           dpkg-dev file
           desktop-file-utils appstream shared-mime-info)
 missing=()

@@ -1,14 +1,12 @@
 #include "AppCore.h"
 
-#include <cstdlib>
-#include <unistd.h>
+#include "platform/Platform.h"
 
 namespace ornadeck::app {
 
 AppCore::AppCore(std::filesystem::path programFolder, std::filesystem::path settingsFile)
     : settings(Settings::load(settingsFile)),
-      recovery(RecoveryFiles::defaultFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")),
-               static_cast<int>(::getpid())),
+      recovery(RecoveryFiles::defaultFolder(), platform::currentProcessId()),
       programFolder_(std::move(programFolder)), settingsFile_(std::move(settingsFile)) {
     workspace.metrics = &fonts;
 }

@@ -3,8 +3,11 @@
 #include "model/AtomicFile.h"
 #include "workbench/IconFiles.h"
 
+#include <climits>
 #include <fstream>
-#include <png.h>
+#include <memory>
+#include <stb_image.h>
+#include <stb_image_write.h>
 #include <string>
 #include <vector>
 
@@ -17,25 +20,25 @@ namespace {
 constexpr std::size_t kMaxPixels = std::size_t{64} << 20;
 
 // Toolkit colours are 0x00BBGGRR: red is the low byte.
-std::vector<png_byte> toRgb(const Image& image) {
-    std::vector<png_byte> rgb;
+std::vector<unsigned char> toRgb(const Image& image) {
+    std::vector<unsigned char> rgb;
     rgb.reserve(image.pixels().size() * 3);
     for (Color c : image.pixels()) {
-        rgb.push_back(static_cast<png_byte>(c & 0xFF));
-        rgb.push_back(static_cast<png_byte>((c >> 8) & 0xFF));
-        rgb.push_back(static_cast<png_byte>((c >> 16) & 0xFF));
+        rgb.push_back(static_cast<unsigned char>(c & 0xFF));
+        rgb.push_back(static_cast<unsigned char>((c >> 8) & 0xFF));
+        rgb.push_back(static_cast<unsigned char>((c >> 16) & 0xFF));
     }
     return rgb;
 }
 
-png_image rgbImage(png_uint_32 width, png_uint_32 height) {
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    png.width = width;
-    png.height = height;
-    png.format = PNG_FORMAT_RGB;
-    return png;
+void append(void* bytes, void* data, int size) {
+    static_cast<std::string*>(bytes)->append(static_cast<const char*>(data),
+                                             static_cast<std::size_t>(size));
 }
+
+struct PixelsFree {
+    void operator()(unsigned char* pixels) const { stbi_image_free(pixels); }
+};
 
 } // namespace
 
@@ -45,37 +48,32 @@ Status writePng(const Image& image, const std::filesystem::path& path) {
                             "encoded (" + why + ")");
     };
     if (image.width() <= 0 || image.height() <= 0) return fail("it is empty");
-    const std::vector<png_byte> rgb = toRgb(image);
-    png_image png =
-        rgbImage(static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()));
-    // The first call measures, the second writes.
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&png, nullptr, &size, 0, rgb.data(), 0, nullptr))
-        return fail(png.message);
-    std::string bytes(size, '\0');
-    if (!png_image_write_to_memory(&png, bytes.data(), &size, 0, rgb.data(), 0, nullptr))
-        return fail(png.message);
-    bytes.resize(size);
+    const std::vector<unsigned char> rgb = toRgb(image);
+    std::string bytes;
+    if (!stbi_write_png_to_func(append, &bytes, image.width(), image.height(), 3, rgb.data(),
+                                image.width() * 3))
+        return fail("out of memory");
     return writeFileAtomically(path, bytes);
 }
 
 std::optional<Image> readPng(const std::filesystem::path& path) {
     std::string bytes;
-    if (!readFileBytes(path, bytes).ok()) return std::nullopt;
-    png_image png = rgbImage(0, 0);
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
-    const std::size_t pixels = std::size_t{png.width} * png.height;
-    if (pixels == 0 || pixels > kMaxPixels) {
-        png_image_free(&png);
+    if (!readFileBytes(path, bytes).ok() || bytes.size() > static_cast<std::size_t>(INT_MAX))
         return std::nullopt;
-    }
-    png.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
-    Image image(static_cast<int>(png.width), static_cast<int>(png.height));
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const png_byte* p = &rgb[(static_cast<std::size_t>(y) * image.width() + x) * 3];
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const int length = static_cast<int>(bytes.size());
+    int width = 0, height = 0, channels = 0;
+    // The header is read first, so a hostile one cannot make the decoder ask for gigabytes.
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels) || width <= 0 ||
+        height <= 0 || std::size_t(width) * std::size_t(height) > kMaxPixels)
+        return std::nullopt;
+    const std::unique_ptr<unsigned char, PixelsFree> rgb(
+        stbi_load_from_memory(data, length, &width, &height, &channels, 3));
+    if (!rgb) return std::nullopt;
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* p = rgb.get() + (static_cast<std::size_t>(y) * width + x) * 3;
             image.set(x, y, Color{p[0]} | Color{p[1]} << 8 | Color{p[2]} << 16);
         }
     return image;

@@ -1,6 +1,7 @@
 #include "render/PalmFonts.h"
 
 #include "model/Ui.h"
+#include "platform/Platform.h"
 #include "render/BdfReader.h"
 
 namespace ornadeck {
@@ -55,12 +56,6 @@ int PalmFonts::textHeight(const Font& font, std::string_view text) const {
     return text.empty() ? 0 : fontFor(font.face).height();
 }
 
-std::filesystem::path PalmFonts::programFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec && exe.has_parent_path()) return exe.parent_path();
-    std::filesystem::path here = std::filesystem::current_path(ec);
-    return ec ? std::filesystem::path(".") : here;
-}
+std::filesystem::path PalmFonts::programFolder() { return platform::programFolder(); }
 
 } // namespace ornadeck

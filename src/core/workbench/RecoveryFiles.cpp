@@ -5,10 +5,9 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/IntText.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
-#include <csignal>
-#include <fstream>
 #include <system_error>
 
 namespace ornadeck {
@@ -21,21 +20,10 @@ constexpr std::string_view kHeader = "Ornadeck recovery";
 constexpr std::string_view kExtension = ".ozr";
 
 std::string localTime(std::time_t t) {
-    std::tm parts{};
-    localtime_r(&t, &parts);
+    const std::tm parts = platform::localTime(t);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
     return text;
-}
-
-// A killed program stays in the process table until its parent collects it, and a launcher
-// may take its time; such a program is dead all the same.
-bool isZombie(int pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat;
-    if (!std::getline(in, stat)) return false;
-    const auto close = stat.rfind(')'); // the name in parentheses may hold anything
-    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] == 'Z';
 }
 
 // Files are named "<process>-<form>.ozr"; another running program's files are its own
@@ -44,8 +32,8 @@ bool otherOwnerIsRunning(const fs::path& file, int self) {
     const std::string stem = file.stem().string();
     const auto dash = stem.find('-');
     const auto pid = parseIniInt(stem.substr(0, dash));
-    return dash != std::string::npos && pid && *pid > 0 && *pid != self && ::kill(*pid, 0) == 0 &&
-           !isZombie(*pid);
+    return dash != std::string::npos && pid && *pid > 0 && *pid != self &&
+           platform::processIsRunning(*pid);
 }
 
 } // namespace
@@ -54,12 +42,14 @@ RecoveryFiles::RecoveryFiles(fs::path folder, int processId)
     : folder_(std::move(folder)), processId_(processId) {}
 
 fs::path RecoveryFiles::defaultFolder(const char* xdgStateHome, const char* home) {
-    fs::path base;
-    if (xdgStateHome && *xdgStateHome && fs::path(xdgStateHome).is_absolute())
-        base = xdgStateHome;
-    else
-        base = fs::path(home && *home ? home : "/tmp") / ".local" / "state";
+    fs::path base = platform::xdgFolder(xdgStateHome, home, ".local/state");
+    if (base.empty()) base = fs::path("/tmp") / ".local" / "state";
     return base / "ornadeck" / "recovery";
+}
+
+fs::path RecoveryFiles::defaultFolder() {
+    const fs::path base = platform::userStateFolder();
+    return base.empty() ? defaultFolder(nullptr, nullptr) : base / "ornadeck" / "recovery";
 }
 
 fs::path RecoveryFiles::fileOf(int undoId) const {

@@ -34,6 +34,9 @@ class RecoveryFiles {
     // $XDG_STATE_HOME/ornadeck/recovery, or ~/.local/state/ornadeck/recovery; either
     // variable may be null or empty.
     static std::filesystem::path defaultFolder(const char* xdgStateHome, const char* home);
+    // The same for this system: ornadeck/recovery in the user's state folder (on Windows
+    // %LOCALAPPDATA%).
+    static std::filesystem::path defaultFolder();
     const std::filesystem::path& folder() const { return folder_; }
 
     // Writes the form's recovery file when it has changes no file holds and they changed

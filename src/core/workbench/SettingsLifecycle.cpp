@@ -4,37 +4,20 @@
 #include "model/Settings.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
-
-#include <cstdlib>
-#include <unistd.h>
+#include "platform/Platform.h"
 
 namespace ornadeck {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool writable(const fs::path& path) { return ::access(path.c_str(), W_OK) == 0; }
-
-// The per-user configuration folder; a relative XDG_CONFIG_HOME is ignored, as the
-// convention asks.
-fs::path userConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg && fs::path(xdg).is_absolute()) return xdg;
-    const char* home = std::getenv("HOME");
-    if (home && *home) return fs::path(home) / ".config";
-    return {};
-}
-
-} // namespace
-
 fs::path settingsFilePath(const fs::path& programFolder) {
     const fs::path beside = programFolder / "options.ini";
     std::error_code ec;
     // The folder must take a write too: the file is replaced through a temporary beside it.
-    if (fs::is_regular_file(beside, ec) && writable(beside) && writable(programFolder))
+    if (fs::is_regular_file(beside, ec) && platform::isWritable(beside) &&
+        platform::isWritable(programFolder))
         return beside;
-    const fs::path config = userConfigFolder();
+    const fs::path config = platform::userConfigFolder();
     if (config.empty()) return beside;
     return config / "ornadeck" / "options.ini";
 }

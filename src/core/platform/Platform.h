@@ -1,0 +1,43 @@
+#pragma once
+
+// What differs between the systems the core runs on, and nothing else: processes, durable
+// file replacement, the per-user folders and the program's own folder. Everything else in
+// the core is plain C++. Paths are std::filesystem::path throughout; on Windows every call
+// takes the path's wide form, so any file name works.
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace ornadeck::platform {
+
+int currentProcessId();
+// Whether a process of this number runs. A killed one its parent has not collected yet
+// (a zombie) is dead all the same.
+bool processIsRunning(int processId);
+
+// Replaces `target` with `bytes` through a temporary file in the same folder: every write
+// checked, flushed to the disk, then renamed over the target. On failure the target is
+// untouched and the temporary file is gone; the error says why. A replaced file keeps its
+// permission bits.
+std::error_code replaceFileDurably(const std::filesystem::path& target, std::string_view bytes);
+// Reads a regular file whole: std::errc::is_a_directory for a folder,
+// std::errc::invalid_argument for a device or a pipe, never waiting on one.
+std::error_code readRegularFile(const std::filesystem::path& path, std::string& out);
+// Whether the file or folder may be written by this user.
+bool isWritable(const std::filesystem::path& path);
+
+// The per-user folders for settings and for state such as recovery files: XDG's on Linux
+// ($XDG_CONFIG_HOME or ~/.config, $XDG_STATE_HOME or ~/.local/state), %APPDATA% and
+// %LOCALAPPDATA% on Windows, Application Support on macOS. Empty when none is known.
+std::filesystem::path userConfigFolder();
+std::filesystem::path userStateFolder();
+// The XDG rule: `xdg` when it is an absolute path, else `home`/`fallback`, else empty.
+std::filesystem::path xdgFolder(const char* xdg, const char* home, const char* fallback);
+// The folder of the running program's file, else the current folder.
+std::filesystem::path programFolder();
+
+std::tm localTime(std::time_t time);
+
+} // namespace ornadeck::platform

@@ -26,3 +26,24 @@ wineboot --init >/dev/null 2>&1 || true
 cmake --preset windows -S "$root" >/dev/null
 cmake --build "$root/build-windows" -j"$(nproc)"
 ctest --test-dir "$root/build-windows" --output-on-failure
+
+# The Windows tool writes what the Linux one writes, byte for byte: code and pictures.
+linux_cli="$root/build/src/cli/ornadeck-cli"
+if [[ -x "$linux_cli" ]]; then
+    compare=$(mktemp -d)
+    trap 'rm -rf "$compare"' EXIT
+    for tool in linux windows; do
+        run=("$linux_cli")
+        [[ $tool == windows ]] && run=(wine "$root/build-windows/src/cli/ornadeck-cli.exe")
+        "${run[@]}" generate "$root/examples/ccontrols/Demo.ozp" --out "$compare/$tool" \
+            >/dev/null 2>&1
+        "${run[@]}" render "$root/examples/ptoolbox/Main.ozf" -o "$compare/$tool/Main.png" \
+            --scale 2 --device >/dev/null 2>&1
+    done
+    diff -r "$compare/linux" "$compare/windows" >/dev/null &&
+        echo "ornadeck-cli.exe under Wine writes the same code and pictures as ornadeck-cli" || {
+        echo "ornadeck-cli.exe writes other bytes than ornadeck-cli:" >&2
+        diff -rq "$compare/linux" "$compare/windows" >&2
+        exit 1
+    }
+fi

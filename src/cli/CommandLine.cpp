@@ -40,6 +40,10 @@ int runCommandLine(CLI::App& tool, const std::vector<Command>& commands,
         out << tool.help();
         return 0;
     }
+    // Options start with "-" everywhere: on Windows CLI11 would take "/path" for an option.
+    tool.allow_windows_style_options(false);
+    for (const Command& c : commands)
+        c.app->allow_windows_style_options(false);
     // CLI11 takes the arguments last first. The `help` and `version` commands of earlier
     // versions still work.
     std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -33,7 +33,8 @@ TEST_F(PngFile, WritesEveryChannelWhereItBelongs) {
 TEST_F(PngFile, AFailedWriteSaysWhyAndLeavesNothing) {
     const Status intoNowhere = cli::writePng(Image(4, 4), dir / "none" / "a.png");
     EXPECT_FALSE(intoNowhere.ok());
-    EXPECT_EQ(intoNowhere.message().rfind("Cannot write " + (dir / "none/a.png").string(), 0), 0u);
+    EXPECT_EQ(intoNowhere.message().rfind("Cannot write " + (dir / "none" / "a.png").string(), 0),
+              0u);
 
     std::ofstream(dir / "old.png") << "old";
     const Status empty = cli::writePng(Image(), dir / "old.png");

@@ -24,7 +24,7 @@ class CliGenerate : public testing::Test {
 
     const fs::path dir = temp_.path();
     std::ostringstream out, err;
-    const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
+    const fs::path examples = fs::absolute(ORNADECK_SOURCE_DIR "/examples");
 };
 
 TEST_F(CliGenerate, WritesTheFourTextsOfEachExampleAndSaysWhere) {

@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
-#include <unistd.h>
 
 namespace ornadeck {
 namespace {

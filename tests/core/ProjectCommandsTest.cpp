@@ -241,8 +241,8 @@ TEST_F(ProjectCommandsTest, FormsOfTheOtherLibraryAreSkippedWithOneWarning) {
     const fs::path pt1 = dir / "Pt1.ozf", pt2 = dir / "Pt2.ozf", noLib = dir / "NoLib.ozf";
     const std::string ptText =
         "[FORM]\r\nName=Pt\r\nLib=2\r\n\r\n[L]\r\nControl=List\r\nName=L\r\n";
-    std::ofstream(pt1) << ptText;
-    std::ofstream(pt2) << ptText;
+    std::ofstream(pt1, std::ios::binary) << ptText;
+    std::ofstream(pt2, std::ios::binary) << ptText;
     std::ofstream(noLib) << "[FORM]\nName=NoLib\n[B]\nControl=Button\nName=B\n";
     {
         IniFile ini = read(project);

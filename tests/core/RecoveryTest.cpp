@@ -3,6 +3,8 @@
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/Settings.h"
+#include "platform/Platform.h"
+#include "support/FinishedProcess.h"
 #include "support/FormEditorFixture.h"
 #include "support/TempDir.h"
 #include "workbench/ProjectCommands.h"
@@ -12,15 +14,14 @@
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace ornadeck {
 namespace {
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32 // file modes, pipes, signals and processes as POSIX has them
 TEST(RecoveryFolder, FollowsTheStateHomeOrFallsBackToTheHomeFolder) {
     const struct {
         const char* state;
@@ -35,8 +36,13 @@ TEST(RecoveryFolder, FollowsTheStateHomeOrFallsBackToTheHomeFolder) {
     for (const auto& c : cases)
         EXPECT_EQ(RecoveryFiles::defaultFolder(c.state, c.home), fs::path(c.folder));
 }
+#else
+TEST(RecoveryFolder, FollowsTheStateHomeOrFallsBackToTheHomeFolder) {
+    GTEST_SKIP() << "needs POSIX";
+}
+#endif
 
-// A dead program's number: a child that has already been reaped.
+#ifndef _WIN32
 std::string readStat(int pid) {
     std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
     std::string stat;
@@ -44,13 +50,9 @@ std::string readStat(int pid) {
     return stat;
 }
 
-int deadProcess() {
-    const pid_t child = fork();
-    if (child == 0) _exit(0);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return child;
-}
+#endif
+
+int deadProcess() { return test::finishedProcessId(); }
 
 class Recovery : public test::FormEditorFixture {
   protected:
@@ -69,7 +71,7 @@ class Recovery : public test::FormEditorFixture {
 };
 
 TEST_F(Recovery, WritesOnlyUnsavedChangesAndRemovesThemOnSaveOrQuit) {
-    RecoveryFiles recovery(dir.path() / "r", ::getpid());
+    RecoveryFiles recovery(dir.path() / "r", platform::currentProcessId());
     FormUndo& undo = window.undoStack();
     ASSERT_TRUE(recovery.keep(form, undo, Library::CControls, 0));
     EXPECT_FALSE(fs::exists(dir.path() / "r")); // nothing unsaved, nothing written
@@ -110,13 +112,14 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackUnsavedWithTheirEdits) {
     ASSERT_TRUE(window.setProperty("Content", "Rescued"));
     ASSERT_TRUE(crashed.keep(form, window.undoStack(), Library::CControls, 0));
 
-    RecoveryFiles next(dir.path() / "r", ::getpid());
+    RecoveryFiles next(dir.path() / "r", platform::currentProcessId());
     const auto found = next.found();
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].formName, "Form1");
     EXPECT_EQ(found[0].originalPath, (dir.path() / "Original.ozf").string());
     EXPECT_FALSE(found[0].time.empty());
 
+#ifndef _WIN32
     // A killed program its parent has not yet collected is no running owner.
     const pid_t zombie = fork();
     if (zombie == 0) _exit(0);
@@ -129,6 +132,7 @@ TEST_F(Recovery, ACrashedRunsFormsComeBackUnsavedWithTheirEdits) {
     int status = 0;
     waitpid(zombie, &status, 0);
     unreaped.forgetAll();
+#endif
 
     // A file under this program's own number is an earlier run's whose number came back.
     RecoveryFiles reused(dir.path() / "r", dead);
@@ -158,7 +162,7 @@ TEST_F(Recovery, DecliningDeletesOnlyAfterASecondYes) {
     RecoveryFiles crashed(dir.path(), deadProcess());
     place("Button", {10, 10});
     ASSERT_TRUE(crashed.keep(form, window.undoStack(), Library::CControls, 0));
-    RecoveryFiles next(dir.path(), ::getpid());
+    RecoveryFiles next(dir.path(), platform::currentProcessId());
 
     ui.answers = {Answer::No, Answer::No};
     EXPECT_TRUE(offerRecovery(next, projects, workspace, kits, ui).empty());

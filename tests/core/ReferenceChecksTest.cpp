@@ -96,7 +96,7 @@ TEST_F(ReferenceChecks, FirstFormAndIconsOfTheProjectFile) {
 }
 
 TEST_F(ReferenceChecks, ListedFormsThatAreMissingOrOfTheOtherLibrary) {
-    const fs::path examples = ORNADECK_SOURCE_DIR "/examples";
+    const fs::path examples = fs::absolute(ORNADECK_SOURCE_DIR "/examples");
     const fs::path mixed = temp.path() / "Mixed.ozp";
     std::ofstream(mixed) << "[Project]\nLib=1\n[ActiveForms]\nForm0="
                          << (examples / "ccontrols/About.ozf").string()

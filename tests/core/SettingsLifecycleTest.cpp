@@ -10,14 +10,17 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <optional>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
+#include <optional>
 
 namespace ornadeck {
 namespace {
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 // Sets an environment variable for one test and puts the old value back afterwards.
 class EnvVar {
   public:
@@ -39,6 +42,7 @@ class EnvVar {
     const char* name_;
     std::optional<std::string> old_;
 };
+#endif
 
 class SettingsLifecycleTest : public testing::Test {
   protected:
@@ -124,6 +128,7 @@ TEST_F(SettingsLifecycleTest, QuitThatCannotWriteIsReportedOnce) {
     EXPECT_NE(ui.messages[0].text.find(file.string()), std::string::npos) << ui.lastText();
 }
 
+#ifndef _WIN32 // file modes, pipes, signals and processes as POSIX has them
 TEST_F(SettingsLifecycleTest, SettingsFileIsBesideTheProgramOnlyWhenItExistsThere) {
     const fs::path program = dir / "bin";
     fs::create_directory(program);
@@ -154,7 +159,13 @@ TEST_F(SettingsLifecycleTest, SettingsFileIsBesideTheProgramOnlyWhenItExistsTher
     const EnvVar noHome("HOME", "");
     EXPECT_EQ(settingsFilePath(program), program / "options.ini");
 }
+#else
+TEST_F(SettingsLifecycleTest, SettingsFileIsBesideTheProgramOnlyWhenItExistsThere) {
+    GTEST_SKIP() << "needs POSIX";
+}
+#endif
 
+#ifndef _WIN32 // file modes, pipes, signals and processes as POSIX has them
 TEST_F(SettingsLifecycleTest, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUser) {
     const fs::path program = dir / "bin";
     fs::create_directory(program);
@@ -164,6 +175,11 @@ TEST_F(SettingsLifecycleTest, AProgramFolderThatCannotBeWrittenSendsTheFileToThe
     const EnvVar xdg("XDG_CONFIG_HOME", (dir / "xdg").string().c_str());
     EXPECT_EQ(settingsFilePath(program), dir / "xdg" / "ornadeck" / "options.ini");
 }
+#else
+TEST_F(SettingsLifecycleTest, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUser) {
+    GTEST_SKIP() << "needs POSIX";
+}
+#endif
 
 } // namespace
 } // namespace ornadeck

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#include <random>
 #include <string>
 
 namespace ornadeck::test {
@@ -12,10 +12,15 @@ namespace ornadeck::test {
 class TempDir {
   public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ornadeck-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make " << pattern;
-        path_ = pattern;
+        std::random_device seed;
+        std::mt19937 random(seed());
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("ornadeck-test-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) path_ = candidate;
+        }
+        if (path_.empty()) ADD_FAILURE() << "cannot make a temporary folder";
     }
     ~TempDir() {
         std::error_code ec;

@@ -123,5 +123,14 @@ TEST_F(CliGenerate, BadInputIsAClearErrorWithANonZeroExit) {
     EXPECT_NE(err.str().find("no form named Nope"), std::string::npos);
 }
 
+// Project files hold UTF-8: a form file name in any script is found on every system.
+TEST_F(CliGenerate, FormsWithNamesInAnyScriptAreFound) {
+    fs::copy_file(examples / "ptoolbox/Main.ozf", dir / fs::path(u8"Fòrm ω.ozf"));
+    std::ofstream(dir / "P.ozp", std::ios::binary)
+        << "[Project]\nLib=2\n[ActiveForms]\nForm0=F\xC3\xB2rm \xCF\x89.ozf\n[Code]\nMemo=0\n";
+    EXPECT_EQ(run({(dir / "P.ozp").string(), "--out", (dir / "out").string()}), 0) << err.str();
+    EXPECT_TRUE(fs::exists(dir / "out" / "PForms.pc"));
+}
+
 } // namespace
 } // namespace ornadeck

@@ -4,6 +4,7 @@
 #include "model/Names.h"
 #include "model/TextEncoding.h"
 #include "model/Ui.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 
@@ -160,7 +161,7 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
     for (std::size_t i = 0; i < kIconSlots.size() && !settings.memos; ++i) {
         if (settings.icons[i].empty()) continue;
         const fs::path path = directory / kIconSlots[i].fileName;
-        if (Status s = writeIcon(settings.icons[i], path); !s) {
+        if (Status s = writeIcon(platform::pathFromUtf8(settings.icons[i]), path); !s) {
             report.iconErrors.push_back("Icon " + std::string(kIconSlots[i].key) + ": " +
                                         s.message() + "; " + kIconSlots[i].fileName +
                                         " was not written.");

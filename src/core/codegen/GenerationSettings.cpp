@@ -1,6 +1,7 @@
 #include "codegen/GenerationSettings.h"
 
 #include "model/IniFile.h"
+#include "platform/Platform.h"
 
 #include <filesystem>
 
@@ -27,7 +28,7 @@ GenerationSettings GenerationSettings::read(const IniFile& project,
 std::filesystem::path
 GenerationSettings::outputFolder(const std::filesystem::path& projectFolder) const {
     if (output.empty()) return projectFolder;
-    const std::filesystem::path folder(output);
+    const std::filesystem::path folder = platform::pathFromUtf8(output);
     return folder.is_relative() ? projectFolder / folder : folder;
 }
 

@@ -40,4 +40,9 @@ std::filesystem::path programFolder();
 
 std::tm localTime(std::time_t time);
 
+// Text in files is UTF-8; a path made from a plain string on Windows would read it in the
+// ANSI code page instead. These convert between the two on every system.
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8Of(const std::filesystem::path& path);
+
 } // namespace ornadeck::platform

@@ -6,6 +6,7 @@
 #include "model/Form.h"
 #include "model/IniReadAhead.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "workbench/FormLibraryCheck.h"
 
 #include <optional>
@@ -72,7 +73,8 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
     FormLibraryCheck libraryCheck(out.library);
     std::vector<std::filesystem::path> formPaths;
     for (const std::string& key : out.ini.keyNames("ActiveForms")) {
-        std::filesystem::path formPath = out.ini.readString("ActiveForms", key, "");
+        std::filesystem::path formPath =
+            platform::pathFromUtf8(out.ini.readString("ActiveForms", key, ""));
         // A relative path is taken from the project's folder, so a project can travel.
         if (formPath.is_relative()) formPath = path.parent_path() / formPath;
         formPaths.push_back(std::move(formPath));

@@ -8,6 +8,7 @@
 #include "model/Settings.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "workbench/FormLibraryCheck.h"
 
 #include <filesystem>
@@ -104,7 +105,8 @@ ProjectSave ProjectCommands::writeProject(const std::string& path) {
         Form& form = *workspace_.forms[i];
         if (!form.visible()) continue;
         if (saveForm(form, false, ui_, sections) != SaveResult::Saved) result.formsSaved = false;
-        ini.writeString("ActiveForms", "Form" + std::to_string(i), form.filePath().string());
+        ini.writeString("ActiveForms", "Form" + std::to_string(i),
+                        platform::utf8Of(form.filePath()));
     }
     result.file = ini.save(path);
     if (!result.file) return result;
@@ -126,7 +128,7 @@ void ProjectCommands::readProject() {
     }
     FormLibraryCheck libraryCheck(workspace_.library);
     for (const std::string& key : ini.keyNames("ActiveForms")) {
-        fs::path listed = ini.readString("ActiveForms", key, "");
+        fs::path listed = platform::pathFromUtf8(ini.readString("ActiveForms", key, ""));
         // A relative path is taken from the project's folder, so a project can travel.
         if (!listed.empty() && listed.is_relative())
             listed = fs::path(workspace_.projectPath).parent_path() / listed;

@@ -70,7 +70,7 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
     };
 
     const fs::path projectFolder = fs::absolute(options.project).parent_path();
-    GenerationSettings settings = GenerationSettings::read(project.ini, "");
+    GenerationSettings settings = GenerationSettings::read(project.ini, "", projectFolder);
     if (options.memos || options.pde) settings.memos = options.memos;
     if (options.first) settings.firstForm = *options.first;
     const fs::path outDir = options.out ? *options.out : settings.outputFolder(projectFolder);

@@ -7,6 +7,7 @@
 #include "model/IniFile.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "render/BmpFile.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
@@ -239,6 +240,16 @@ TEST_F(GenerateSessionTest, IconPicksWriteTheirKeyAtOnceOrNothing) {
                                                    "Open 1 bit large icon"}));
     EXPECT_EQ(ui.filter, "Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(ui.openExtension, "bmp");
+
+    // A picture in the project's folder is named relative to it, and found from it again.
+    const fs::path folder = fs::path(workspace.projectPath).parent_path();
+    fs::create_directory(folder / "icons");
+    fs::rename(picture("l1.bmp"), folder / "icons" / "l1.bmp");
+    ui.files = {folder / "icons" / "l1.bmp"};
+    ASSERT_TRUE(session.pickIcon(0));
+    EXPECT_EQ(projectKey("Icons", "Large1"), "icons/l1.bmp");
+    session.open();
+    EXPECT_EQ(session.icon(0), platform::utf8Of(folder / "icons" / "l1.bmp"));
 }
 
 TEST_F(GenerateSessionTest, OpeningLoadsOnlyIconsThatAreReadablePictures) {

@@ -6,8 +6,10 @@
 #include "formfile/FormFile.h"
 #include "model/AtomicFile.h"
 #include "model/Form.h"
+#include "model/ProjectPaths.h"
 #include "model/Settings.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -48,8 +50,62 @@ TEST_F(ProjectCommandsTest, SaveAsWritesEveryVisibleFormAndListsIt) {
     EXPECT_EQ(ini.readInt("Properties", "Active", 0), 1);
     const auto keys = ini.keyNames("ActiveForms");
     ASSERT_EQ(keys.size(), 2u);
-    EXPECT_EQ(ini.readString("ActiveForms", keys[0], ""), (dir / "Extra.ozf").string());
+    EXPECT_EQ(ini.readString("ActiveForms", keys[0], ""), "Extra.ozf"); // beside the project
     EXPECT_TRUE(fs::exists(dir / "Main.ozf"));
+}
+
+// Forms in the project's folder are listed relative to it, so the folder can be moved,
+// copied or cloned; a form that is gone is told once, as written and as looked for.
+TEST_F(ProjectCommandsTest, AMovedProjectFolderStillFindsItsForms) {
+    fs::create_directories(dir / "a" / "forms");
+    ui.library = Library::CControls;
+    ASSERT_TRUE(commands.newProject());
+    workspace.forms.front()->setName("Main");
+    commands.createForm("Extra");
+    ui.files = {dir / "a" / "Demo.ozp", dir / "a" / "forms" / "Extra.ozf", dir / "a" / "Main.ozf"};
+    ASSERT_TRUE(commands.saveProjectAs());
+    std::vector<std::string> listed;
+    const IniFile ini = read(dir / "a" / "Demo.ozp");
+    for (const std::string& key : ini.keyNames("ActiveForms"))
+        listed.push_back(ini.readString("ActiveForms", key, ""));
+    EXPECT_EQ(listed, (std::vector<std::string>{"forms/Extra.ozf", "Main.ozf"}));
+
+    ASSERT_TRUE(commands.closeAll());
+    fs::rename(dir / "a", dir / "b");
+    ui.files = {dir / "b" / "Demo.ozp"};
+    ui.messages.clear();
+    ASSERT_TRUE(commands.openProject());
+    auto names = formNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Extra", "Main"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    ASSERT_TRUE(commands.closeAll());
+    fs::remove(dir / "b" / "Main.ozf");
+    ui.files = {dir / "b" / "Demo.ozp"};
+    ui.messages.clear();
+    ASSERT_TRUE(commands.openProject());
+    EXPECT_EQ(formNames(), std::vector<std::string>{"Extra"});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "These forms of the project were not found and were not opened:\nMain.ozf (" +
+                  platform::utf8Of((dir / "b" / "Main.ozf").lexically_normal()) + ")");
+}
+
+TEST(ProjectPaths, InsideTheFolderRelativeWithSlashesElsewhereAbsolute) {
+    const fs::path folder = fs::absolute("p");
+    EXPECT_EQ(pathForProjectFile(folder / "Main.ozf", folder), "Main.ozf");
+    EXPECT_EQ(pathForProjectFile(folder / "a" / "b" / "F.ozf", folder), "a/b/F.ozf");
+    EXPECT_EQ(pathForProjectFile(folder / ".." / "x" / "F.ozf", folder),
+              platform::utf8Of((folder.parent_path() / "x" / "F.ozf")));
+    EXPECT_EQ(pathForProjectFile(folder / "F.ozf", ""), platform::utf8Of(folder / "F.ozf"));
+    // Read back: relative ones from the folder, in either separator; absolute as they are.
+    EXPECT_EQ(pathFromProjectFile("a/b/F.ozf", folder), folder / "a" / "b" / "F.ozf");
+    EXPECT_EQ(pathFromProjectFile("a\\b\\F.ozf", folder).lexically_normal(),
+              (folder / "a" / "b" / "F.ozf").lexically_normal());
+    EXPECT_EQ(pathFromProjectFile(platform::utf8Of(folder / "F.ozf"), "/elsewhere"),
+              folder / "F.ozf");
+    EXPECT_EQ(pathFromProjectFile("", folder), fs::path());
 }
 
 TEST_F(ProjectCommandsTest, HiddenFormIsNeitherSavedNorListedAndOtherKeysStay) {

@@ -4,6 +4,7 @@
 #include "codegen/PToolboxKinds.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "model/ProjectPaths.h"
 #include "ptlib/TPTButton.h"
 #include "ptlib/TPTList.h"
 
@@ -52,7 +53,9 @@ void checkProjectSettings(CheckContext& ctx, const IniFile& project) {
     for (const IconSlot& slot : kIconSlots) {
         const std::string path = project.readString("Icons", slot.key, "");
         std::error_code ec;
-        if (!path.empty() && !std::filesystem::is_regular_file(path, ec))
+        if (!path.empty() &&
+            !std::filesystem::is_regular_file(
+                pathFromProjectFile(path, ctx.subject.projectPath.parent_path()), ec))
             ctx.addForProject(Severity::Warning, "references.icon",
                               std::string("the icon ") + slot.key + " is " + path +
                                   ", which does not exist; the program is built without it");

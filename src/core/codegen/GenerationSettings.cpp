@@ -1,6 +1,7 @@
 #include "codegen/GenerationSettings.h"
 
 #include "model/IniFile.h"
+#include "model/ProjectPaths.h"
 #include "platform/Platform.h"
 
 #include <filesystem>
@@ -8,7 +9,8 @@
 namespace ornadeck {
 
 GenerationSettings GenerationSettings::read(const IniFile& project,
-                                            const std::string& defaultOutput) {
+                                            const std::string& defaultOutput,
+                                            const std::filesystem::path& projectFolder) {
     GenerationSettings s;
     s.output = project.readString("Code", "Output", defaultOutput);
     s.firstForm = project.readString("Code", "FirstForm", "");
@@ -18,9 +20,11 @@ GenerationSettings GenerationSettings::read(const IniFile& project,
     s.appDb = project.readString("Code", "AppDB", s.appDb);
     s.version = project.readString("Code", "Version", s.version);
     for (std::size_t i = 0; i < kIconSlots.size(); ++i) {
-        std::string path = project.readString("Icons", kIconSlots[i].key, "");
+        const std::string written = project.readString("Icons", kIconSlots[i].key, "");
+        if (written.empty()) continue;
+        const std::filesystem::path path = pathFromProjectFile(written, projectFolder);
         std::error_code ec;
-        if (!path.empty() && std::filesystem::is_regular_file(path, ec)) s.icons[i] = path;
+        if (std::filesystem::is_regular_file(path, ec)) s.icons[i] = platform::utf8Of(path);
     }
     return s;
 }
@@ -28,8 +32,7 @@ GenerationSettings GenerationSettings::read(const IniFile& project,
 std::filesystem::path
 GenerationSettings::outputFolder(const std::filesystem::path& projectFolder) const {
     if (output.empty()) return projectFolder;
-    const std::filesystem::path folder = platform::pathFromUtf8(output);
-    return folder.is_relative() ? projectFolder / folder : folder;
+    return pathFromProjectFile(output, projectFolder);
 }
 
 void GenerationSettings::writeCode(IniFile& project) const {

@@ -39,7 +39,10 @@ struct GenerationSettings {
 
     // Reads the keys with their defaults; `defaultOutput` stands for an absent Output. An
     // icon whose file no longer exists is left empty.
-    static GenerationSettings read(const IniFile& project, const std::string& defaultOutput);
+    // Icon paths are taken from `projectFolder` when relative; icons that are not there are
+    // left out.
+    static GenerationSettings read(const IniFile& project, const std::string& defaultOutput,
+                                   const std::filesystem::path& projectFolder = {});
     // Where the code is written: Output, taken from the project's folder when relative; the
     // project's folder when Output is empty.
     std::filesystem::path outputFolder(const std::filesystem::path& projectFolder) const;

@@ -5,6 +5,7 @@
 #include "engine/LibraryKit.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "model/ProjectPaths.h"
 #include "model/TextEncoding.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
@@ -53,7 +54,7 @@ void GenerateSession::open() {
     IniFile ini;
     // An unreadable project file reads as one without these keys.
     (void)ini.load(workspace_.projectPath);
-    const GenerationSettings s = GenerationSettings::read(ini, output_);
+    const GenerationSettings s = GenerationSettings::read(ini, output_, projectFolder());
     output_ = s.output;
     const auto named = std::find(formNames_.begin(), formNames_.end(), s.firstForm);
     if (named != formNames_.end()) firstForm_ = static_cast<int>(named - formNames_.begin());
@@ -103,7 +104,8 @@ bool GenerateSession::pickIcon(std::size_t slot) {
         return false;
     }
     const Status written = editProjectFile(workspace_.projectPath, [&](IniFile& ini) {
-        ini.writeString("Icons", kIconSlots.at(slot).key, path);
+        ini.writeString("Icons", kIconSlots.at(slot).key,
+                        pathForProjectFile(path, projectFolder()));
     });
     if (!written) {
         ui_.showError(written.message());
@@ -248,8 +250,7 @@ fs::path GenerateSession::projectFolder() const {
 // A relative directory is taken from the project's folder, as the command-line tool takes
 // it: the desktop program's current directory is nothing the user chose.
 fs::path GenerateSession::outputDirectory() const {
-    const fs::path typed = output_;
-    return typed.is_relative() ? projectFolder() / typed : typed;
+    return pathFromProjectFile(output_, projectFolder());
 }
 
 } // namespace ornadeck

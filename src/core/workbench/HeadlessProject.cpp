@@ -5,8 +5,8 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniReadAhead.h"
+#include "model/ProjectPaths.h"
 #include "model/Workspace.h"
-#include "platform/Platform.h"
 #include "workbench/FormLibraryCheck.h"
 
 #include <optional>
@@ -73,11 +73,9 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
     FormLibraryCheck libraryCheck(out.library);
     std::vector<std::filesystem::path> formPaths;
     for (const std::string& key : out.ini.keyNames("ActiveForms")) {
-        std::filesystem::path formPath =
-            platform::pathFromUtf8(out.ini.readString("ActiveForms", key, ""));
         // A relative path is taken from the project's folder, so a project can travel.
-        if (formPath.is_relative()) formPath = path.parent_path() / formPath;
-        formPaths.push_back(std::move(formPath));
+        formPaths.push_back(
+            pathFromProjectFile(out.ini.readString("ActiveForms", key, ""), path.parent_path()));
     }
     IniReadAhead files(formPaths);
     for (const std::filesystem::path& formPath : formPaths) {

@@ -5,6 +5,7 @@
 #include "formfile/FormFile.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "model/ProjectPaths.h"
 #include "model/Settings.h"
 #include "model/Ui.h"
 #include "model/Workspace.h"
@@ -106,7 +107,7 @@ ProjectSave ProjectCommands::writeProject(const std::string& path) {
         if (!form.visible()) continue;
         if (saveForm(form, false, ui_, sections) != SaveResult::Saved) result.formsSaved = false;
         ini.writeString("ActiveForms", "Form" + std::to_string(i),
-                        platform::utf8Of(form.filePath()));
+                        pathForProjectFile(form.filePath(), fs::path(path).parent_path()));
     }
     result.file = ini.save(path);
     if (!result.file) return result;
@@ -127,13 +128,21 @@ void ProjectCommands::readProject() {
         workspace_.zoom.left = ini.readInt("Zoom", "Left", workspace_.zoom.left);
     }
     FormLibraryCheck libraryCheck(workspace_.library);
+    std::string missing;
     for (const std::string& key : ini.keyNames("ActiveForms")) {
-        fs::path listed = platform::pathFromUtf8(ini.readString("ActiveForms", key, ""));
-        // A relative path is taken from the project's folder, so a project can travel.
-        if (!listed.empty() && listed.is_relative())
-            listed = fs::path(workspace_.projectPath).parent_path() / listed;
+        const std::string written = ini.readString("ActiveForms", key, "");
+        const fs::path listed =
+            pathFromProjectFile(written, fs::path(workspace_.projectPath).parent_path());
         const std::string path = listed.string();
-        if (!fileExists(path)) continue;
+        if (!fileExists(path)) {
+            // Told once for all, naming each as written and where it was looked for.
+            if (!written.empty())
+                missing +=
+                    "\n" + written +
+                    (written == platform::utf8Of(listed) ? std::string()
+                                                         : " (" + platform::utf8Of(listed) + ")");
+            continue;
+        }
         IniFile formIni;
         if (!formIni.load(path)) continue;
         const std::string name = formIni.readString("FORM", "Name", "");
@@ -147,6 +156,8 @@ void ProjectCommands::readProject() {
     }
     workspace_.generateEnabled = true;
     if (libraryCheck.anySkipped()) ui_.showWarning(libraryCheck.warning());
+    if (!missing.empty())
+        ui_.showWarning("These forms of the project were not found and were not opened:" + missing);
 }
 
 void ProjectCommands::closeEverything() {

@@ -5,6 +5,7 @@
 #include "model/Names.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "render/PalmFonts.h"
 #include "workbench/HeadlessProject.h"
 
@@ -41,7 +42,7 @@ std::optional<std::string> parseCheckArgs(const std::vector<std::string_view>& a
         } else if (!a.empty() && a.front() == '-') {
             return "unknown option " + std::string(a);
         } else {
-            o.inputs.emplace_back(std::string(a));
+            o.inputs.push_back(platform::pathFromUtf8(a));
         }
     }
     if (o.inputs.empty()) return "no project or form given";

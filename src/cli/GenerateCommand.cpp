@@ -7,6 +7,7 @@
 #include "model/Form.h"
 #include "model/SilentUi.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "workbench/HeadlessProject.h"
 #include "workbench/IconFiles.h"
 
@@ -25,9 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Paths as typed, UTF-8 (the program's code page on Windows too).
 struct Options {
-    fs::path project;
-    std::optional<fs::path> out;
+    std::string project;
+    std::optional<std::string> out;
     bool memos = false;
     bool pde = false;
     bool replace = false;
@@ -54,7 +56,8 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
     SilentUi ui;
     LibraryKits kits(workspace, ui);
     HeadlessProject project;
-    const Status loaded = loadHeadlessProject(options.project, workspace, kits, project);
+    const fs::path projectPath = platform::pathFromUtf8(options.project);
+    const Status loaded = loadHeadlessProject(projectPath, workspace, kits, project);
     for (const auto& w : project.warnings)
         err << "ornadeck-cli: warning: " << w << "\n";
     if (!loaded) {
@@ -69,11 +72,12 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
             err << "ornadeck-cli: " << findingLine(f) << "\n";
     };
 
-    const fs::path projectFolder = fs::absolute(options.project).parent_path();
+    const fs::path projectFolder = fs::absolute(projectPath).parent_path();
     GenerationSettings settings = GenerationSettings::read(project.ini, "", projectFolder);
     if (options.memos || options.pde) settings.memos = options.memos;
     if (options.first) settings.firstForm = *options.first;
-    const fs::path outDir = options.out ? *options.out : settings.outputFolder(projectFolder);
+    const fs::path outDir =
+        options.out ? platform::pathFromUtf8(*options.out) : settings.outputFolder(projectFolder);
 
     FormList forms;
     for (const auto& f : project.forms)
@@ -105,7 +109,7 @@ int generate(const Options& options, const IconReading& icons, std::ostream& out
                            options.replace ? ReplacePolicy::Overwrite : ReplacePolicy::Merge, ui,
                            bitmapIconWriter(icons.read, icons.formats));
     for (const auto& p : report.written)
-        out << p.string() << "\n";
+        out << platform::utf8Of(p) << "\n";
     for (const auto& w : report.charsetWarnings)
         err << "ornadeck-cli: warning: " << w << "\n";
     for (const auto& e : report.iconErrors)

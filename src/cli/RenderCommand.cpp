@@ -4,6 +4,7 @@
 #include "cli/StderrUi.h"
 #include "model/IniFile.h"
 #include "model/IntText.h"
+#include "platform/Platform.h"
 #include "render/PalmFonts.h"
 #include "workbench/FormPicture.h"
 
@@ -19,9 +20,10 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxScale = 16;
 
+// Paths as typed, UTF-8 (the program's code page on Windows too).
 struct Options {
-    fs::path form;
-    fs::path out;
+    std::string form;
+    std::string out;
     std::string scale = "1";
     bool device = false;
 };
@@ -38,14 +40,14 @@ std::string checkScale(const std::string& text) {
 int render(const Options& options, const fs::path& fontFolder, std::ostream& out,
            std::ostream& err) {
     IniFile ini;
-    if (Status s = ini.load(options.form); !s) {
+    if (Status s = ini.load(platform::pathFromUtf8(options.form)); !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
         return 1;
     }
     const std::string lib = ini.readString("FORM", "Lib", "");
     const auto number = parseIniInt(lib);
     if (!number || (*number != 1 && *number != 2)) {
-        err << "ornadeck-cli: " << options.form.string() << ": FORM/Lib is '" << lib
+        err << "ornadeck-cli: " << options.form << ": FORM/Lib is '" << lib
             << "', which is neither 1 (CControls) nor 2 (PToolboxLib)\n";
         return 1;
     }
@@ -54,13 +56,14 @@ int render(const Options& options, const fs::path& fontFolder, std::ostream& out
     const Library library = *number == 2 ? Library::PToolboxLib : Library::CControls;
     Status read;
     const Image picture = formFilePicture(ini, library, fonts, ui, options.device, read);
-    if (!read)
-        err << "ornadeck-cli: warning: " << options.form.string() << ": " << read.message() << "\n";
-    if (Status s = writePng(picture.scaled(*parseStrictInt(options.scale)), options.out); !s) {
+    if (!read) err << "ornadeck-cli: warning: " << options.form << ": " << read.message() << "\n";
+    if (Status s = writePng(picture.scaled(*parseStrictInt(options.scale)),
+                            platform::pathFromUtf8(options.out));
+        !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
         return 1;
     }
-    out << options.out.string() << "\n";
+    out << options.out << "\n";
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/GenerateCommand.h"
 #include "model/AtomicFile.h"
+#include "platform/Platform.h"
 #include "support/TempDir.h"
 
 #include <fstream>
@@ -62,7 +63,8 @@ TEST_F(CliGenerate, OptionsOverrideTheProjectsSettings) {
 TEST_F(CliGenerate, TheProjectsTargetHoldsUnlessAnOptionNamesOne) {
     const fs::path project = dir / "Memo.ozp";
     std::ofstream(project) << "[Project]\nLib=2\n[ActiveForms]\nForm0="
-                           << (examples / "ptoolbox/Settings.ozf").string() << "\n[Code]\nMemo=1\n";
+                           << (examples / "ptoolbox" / "Settings.ozf").string()
+                           << "\n[Code]\nMemo=1\n";
     struct Case {
         std::vector<std::string> flags;
         bool memos;
@@ -81,8 +83,8 @@ TEST_F(CliGenerate, TheProjectsTargetHoldsUnlessAnOptionNamesOne) {
 // A form of the other library is never read with the project's reader: it is named on
 // standard error, and a project left with no form fails.
 TEST_F(CliGenerate, FormsOfTheOtherLibraryAreSkippedAndNamed) {
-    const fs::path ptForm = examples / "ptoolbox/Settings.ozf";
-    const fs::path ccForm = examples / "ccontrols/About.ozf";
+    const fs::path ptForm = examples / "ptoolbox" / "Settings.ozf";
+    const fs::path ccForm = examples / "ccontrols" / "About.ozf";
     const fs::path mixed = dir / "Mixed.ozp";
     std::ofstream(mixed) << "[Project]\nLib=1\n[ActiveForms]\nForm0=" << ptForm.string()
                          << "\nForm1=" << ccForm.string() << "\n";
@@ -123,13 +125,18 @@ TEST_F(CliGenerate, BadInputIsAClearErrorWithANonZeroExit) {
     EXPECT_NE(err.str().find("no form named Nope"), std::string::npos);
 }
 
-// Project files hold UTF-8: a form file name in any script is found on every system.
-TEST_F(CliGenerate, FormsWithNamesInAnyScriptAreFound) {
-    fs::copy_file(examples / "ptoolbox/Main.ozf", dir / fs::path(u8"Fòrm ω.ozf"));
-    std::ofstream(dir / "P.ozp", std::ios::binary)
+// Project files and arguments are UTF-8: names in any script work on every system.
+TEST_F(CliGenerate, NamesInAnyScriptAreFoundAndWritten) {
+    fs::copy_file(examples / "ptoolbox" / "Main.ozf", dir / fs::path(u8"Fòrm ω.ozf"));
+    const std::string project = "Pr\xC3\xB8ject \xCF\x89"; // "Prøject ω"
+    std::ofstream(dir / fs::path(std::u8string(project.begin(), project.end()) + u8".ozp"),
+                  std::ios::binary)
         << "[Project]\nLib=2\n[ActiveForms]\nForm0=F\xC3\xB2rm \xCF\x89.ozf\n[Code]\nMemo=0\n";
-    EXPECT_EQ(run({(dir / "P.ozp").string(), "--out", (dir / "out").string()}), 0) << err.str();
-    EXPECT_TRUE(fs::exists(dir / "out" / "PForms.pc"));
+    const std::string folder = platform::utf8Of(dir);
+    EXPECT_EQ(run({folder + "/" + project + ".ozp", "--out", folder + "/out \xCF\x89"}), 0)
+        << err.str();
+    EXPECT_TRUE(fs::exists(dir / fs::path(u8"out ω") / fs::path(u8"Prøject ωForms.pc")));
+    EXPECT_NE(out.str().find(project + "Forms.pc"), std::string::npos) << out.str();
 }
 
 } // namespace

@@ -99,9 +99,9 @@ TEST_F(ReferenceChecks, ListedFormsThatAreMissingOrOfTheOtherLibrary) {
     const fs::path examples = fs::absolute(ORNADECK_SOURCE_DIR "/examples");
     const fs::path mixed = temp.path() / "Mixed.ozp";
     std::ofstream(mixed) << "[Project]\nLib=1\n[ActiveForms]\nForm0="
-                         << (examples / "ccontrols/About.ozf").string()
+                         << (examples / "ccontrols" / "About.ozf").string()
                          << "\nForm1=gone.ozf\nForm2="
-                         << (examples / "ptoolbox/Settings.ozf").string() << "\n";
+                         << (examples / "ptoolbox" / "Settings.ozf").string() << "\n";
     SilentUi silent;
     Workspace loading;
     LibraryKits loadingKits(loading, silent);
@@ -111,10 +111,11 @@ TEST_F(ReferenceChecks, ListedFormsThatAreMissingOrOfTheOtherLibrary) {
     for (const Finding& f : runChecks(subjectOf(loaded), TextGauge()))
         if (f.checkId.starts_with("references.")) lines.push_back(f.checkId + " " + f.file);
     // About's back button shows Main, which this project does not have.
-    EXPECT_EQ(lines,
-              (Subjects{"references.missing-form " + (temp.path() / "gone.ozf").string(),
-                        "references.other-library " + (examples / "ptoolbox/Settings.ozf").string(),
-                        "references.show-form " + (examples / "ccontrols/About.ozf").string()}));
+    EXPECT_EQ(
+        lines,
+        (Subjects{"references.missing-form " + (temp.path() / "gone.ozf").string(),
+                  "references.other-library " + (examples / "ptoolbox" / "Settings.ozf").string(),
+                  "references.show-form " + (examples / "ccontrols" / "About.ozf").string()}));
 }
 
 TEST_F(ReferenceChecks, TheLibrarySourceBesideTheCodeIsANoteUntilCopied) {

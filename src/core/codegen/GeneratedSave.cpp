@@ -124,7 +124,7 @@ SaveReport saveGeneratedTexts(const GeneratedTexts& texts, const GenerationSetti
     };
     const auto names = generatedFileNames(project);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const fs::path path = directory / names[i];
+        const fs::path path = directory / platform::pathFromUtf8(names[i]);
         std::size_t missing = 0;
         const std::optional<Lines>* shown = edited ? &(*edited)[i] : nullptr;
         const bool ownText = !shown || !*shown;

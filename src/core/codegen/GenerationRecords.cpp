@@ -1,6 +1,7 @@
 #include "codegen/GenerationRecords.h"
 
 #include "model/AtomicFile.h"
+#include "platform/Platform.h"
 
 #include <system_error>
 
@@ -32,7 +33,7 @@ Status writeRecord(const fs::path& output, std::string_view generated) {
 namespace {
 
 fs::path formOrderPath(const fs::path& directory, const std::string& project) {
-    return directory / ".ornadeck" / (project + ".forms");
+    return directory / ".ornadeck" / platform::pathFromUtf8(project + ".forms");
 }
 
 } // namespace

@@ -30,7 +30,7 @@ fs::path pathFromProjectFile(std::string_view written, const fs::path& projectFo
 #endif
     fs::path path = platform::pathFromUtf8(text);
     if (!path.empty() && path.is_relative()) path = projectFolder / path;
-    return path;
+    return path.make_preferred(); // "\" throughout on Windows, as the system spells paths
 }
 
 } // namespace ornadeck

@@ -7,6 +7,7 @@
 #include "model/IniReadAhead.h"
 #include "model/ProjectPaths.h"
 #include "model/Workspace.h"
+#include "platform/Platform.h"
 #include "workbench/FormLibraryCheck.h"
 
 #include <optional>
@@ -66,7 +67,7 @@ Status loadHeadlessProject(const std::filesystem::path& path, Workspace& workspa
         return Status::fail("Cannot read " + path.string() + ": no such project file");
     if (Status s = out.ini.load(path); !s) return s;
     out.path = path;
-    out.name = path.stem().string();
+    out.name = platform::utf8Of(path.stem());
     out.library =
         out.ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
     workspace.library = out.library;

@@ -127,6 +127,9 @@ TEST_F(GenerateSessionTest, OpeningReadsTheProjectsKeysOrTheirDefaults) {
     session.setOutput("");
     session.open();
     EXPECT_EQ(session.output(), path.parent_path().string());
+    // A box emptied by the user means the project's folder, never the current one.
+    session.setOutput("");
+    EXPECT_EQ(session.outputDirectory(), path.parent_path());
     EXPECT_EQ(session.firstForm(), 0);
     EXPECT_EQ(session.creatorId(), "ORDK");
     EXPECT_EQ(session.appName(), "Application");

@@ -35,7 +35,9 @@ std::filesystem::path userConfigFolder();
 std::filesystem::path userStateFolder();
 // The XDG rule: `xdg` when it is an absolute path, else `home`/`fallback`, else empty.
 std::filesystem::path xdgFolder(const char* xdg, const char* home, const char* fallback);
-// The folder of the running program's file, else the current folder.
+// The running program's file, empty when the system does not say.
+std::filesystem::path programFile();
+// Its folder, else the current folder.
 std::filesystem::path programFolder();
 
 std::tm localTime(std::time_t time);

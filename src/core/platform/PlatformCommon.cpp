@@ -8,6 +8,14 @@ std::filesystem::path xdgFolder(const char* xdg, const char* home, const char* f
     return {};
 }
 
+std::filesystem::path programFolder() {
+    const std::filesystem::path exe = programFile();
+    if (exe.has_parent_path()) return exe.parent_path();
+    std::error_code ec;
+    std::filesystem::path here = std::filesystem::current_path(ec);
+    return ec ? std::filesystem::path(".") : here;
+}
+
 std::filesystem::path pathFromUtf8(std::string_view text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }

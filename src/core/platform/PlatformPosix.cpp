@@ -168,18 +168,16 @@ fs::path userStateFolder() {
 }
 #endif
 
-fs::path programFolder() {
-    std::error_code ec;
+fs::path programFile() {
 #if defined(__APPLE__)
     char buffer[4096];
     std::uint32_t size = sizeof buffer;
-    const fs::path exe = _NSGetExecutablePath(buffer, &size) == 0 ? fs::path(buffer) : fs::path();
+    return _NSGetExecutablePath(buffer, &size) == 0 ? fs::path(buffer) : fs::path();
 #else
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe;
 #endif
-    if (!ec && exe.has_parent_path()) return exe.parent_path();
-    fs::path here = fs::current_path(ec);
-    return ec ? fs::path(".") : here;
 }
 
 std::tm localTime(std::time_t time) {

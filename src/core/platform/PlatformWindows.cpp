@@ -148,20 +148,17 @@ bool isWritable(const fs::path& path) {
 fs::path userConfigFolder() { return environmentFolder(L"APPDATA"); }
 fs::path userStateFolder() { return environmentFolder(L"LOCALAPPDATA"); }
 
-fs::path programFolder() {
+fs::path programFile() {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (n == 0) break;
+        if (n == 0) return {};
         if (n < name.size()) {
             name.resize(n);
-            return fs::path(name).parent_path();
+            return fs::path(name);
         }
         name.resize(name.size() * 2);
     }
-    std::error_code ec;
-    fs::path here = fs::current_path(ec);
-    return ec ? fs::path(".") : here;
 }
 
 std::tm localTime(std::time_t time) {

@@ -247,10 +247,10 @@ fs::path GenerateSession::projectFolder() const {
     return fs::path(workspace_.projectPath).parent_path();
 }
 
-// A relative directory is taken from the project's folder, as the command-line tool takes
-// it: the desktop program's current directory is nothing the user chose.
+// As the command-line tool takes it: the desktop program's current directory is nothing
+// the user chose.
 fs::path GenerateSession::outputDirectory() const {
-    return pathFromProjectFile(output_, projectFolder());
+    return settings().outputFolder(projectFolder());
 }
 
 } // namespace ornadeck

@@ -45,7 +45,7 @@ void BM_Restore500(benchmark::State& state) {
         captureForm(big.form, big.workspace, *big.kits.current().sections);
     SectionReadContext context{big.form, big.workspace, *big.kits.current().engine};
     for (auto _ : state)
-        restoreForm(snapshot, *big.kits.current().sections, context);
+        (void)restoreForm(snapshot, *big.kits.current().sections, context);
 }
 BENCHMARK(BM_Restore500)->Unit(benchmark::kMicrosecond);
 

@@ -4,8 +4,10 @@
 #include "dialogs/ItemsDialog.h"
 #include "dialogs/NewProjectDialog.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <iterator>
 
 namespace ornadeck::app {
 
@@ -68,6 +70,15 @@ Answer QtUi::ask(const Message& message) {
         break;
     }
     box.setDefaultButton(buttonOf(message.defaultAnswer));
+    const QMessageBox::StandardButton order[] = {QMessageBox::Yes, QMessageBox::No,
+                                                 QMessageBox::Cancel};
+    for (std::size_t i = 0; i < message.buttonTexts.size(); ++i) {
+        QAbstractButton* button = message.buttons == MessageButtons::Ok
+                                      ? box.button(QMessageBox::Ok)
+                                  : i < std::size(order) ? box.button(order[i])
+                                                         : nullptr;
+        if (button) button->setText(QString::fromStdString(message.buttonTexts[i]));
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

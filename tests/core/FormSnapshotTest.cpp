@@ -25,7 +25,7 @@ class FormSnapshotTest : public testing::Test {
     FormSnapshot capture() { return captureForm(form, workspace, sections); }
     void restore(const FormSnapshot& snapshot) {
         SectionReadContext context{form, workspace, engine};
-        restoreForm(snapshot, sections, context);
+        ASSERT_TRUE(restoreForm(snapshot, sections, context).ok());
     }
 
     Workspace workspace;

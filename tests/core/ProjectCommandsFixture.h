@@ -13,6 +13,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace ornadeck::test {
 
@@ -51,7 +52,10 @@ class ProjectCommandsTest : public testing::Test {
     test::FakeUi ui;
     Settings settings;
     LibraryKits kits{workspace, ui};
-    ProjectCommands commands{workspace, ui, settings, kits};
+    // The processes a lock may name that count as running: another copy of the program.
+    std::set<int> livePrograms;
+    ProjectCommands commands{workspace, ui, settings, kits,
+                             [this](int id) { return livePrograms.count(id) > 0; }};
 };
 
 } // namespace ornadeck::test

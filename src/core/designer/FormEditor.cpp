@@ -207,6 +207,7 @@ void FormEditor::afterRestore() {
 }
 
 SaveResult FormEditor::save(bool saveAs) {
+    if (workspace_.readOnly) return SaveResult::Cancelled;
     return saveForm(form_, saveAs, ui_, *kits_.current().sections);
 }
 
@@ -218,7 +219,43 @@ Status FormEditor::load(const std::filesystem::path& path) {
     return status;
 }
 
+Status FormEditor::reloadFromDisk() {
+    const std::filesystem::path path = form_.filePath();
+    const FormSections& sections = *kits_.current().sections;
+    IniFile ini;
+    FileStamp stamp;
+    Status status = ini.load(path, &stamp);
+    if (status && ini.readInt("FORM", "Lib", 0) != static_cast<int>(workspace_.library))
+        status = Status::fail(path.string() + " format is not of the current library");
+    if (status) {
+        const FormSnapshot before = undo_.capture();
+        FormSnapshot fromFile;
+        fromFile.name = ini.readString("FORM", "Name", "");
+        if (fromFile.name.empty()) fromFile.name = form_.name();
+        fromFile.formText = ini.toText();
+        SectionReadContext context{form_, workspace_, engine()};
+        edit("Reload " + form_.name(), [&] {
+            status = restoreForm(fromFile, sections, context);
+            // Half a file is worse than the old form: put back what was shown.
+            if (!status) (void)restoreForm(before, sections, context);
+        });
+        afterRestore();
+    }
+    if (!status) {
+        ui_.showError(status.message());
+        return status;
+    }
+    form_.disk().note(stamp);
+    form_.noteSaved();
+    return status;
+}
+
 bool FormEditor::close() {
+    // Nothing can be saved in a read-only project; the hidden form keeps its changes.
+    if (workspace_.readOnly) {
+        form_.setVisible(false);
+        return true;
+    }
     const Answer a = ui_.ask({"Save changes to form " + form_.name() + "?", "Confirm",
                               MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes});
     if (a == Answer::Cancel) return false;

@@ -103,6 +103,9 @@ class FormEditor {
 
     SaveResult save(bool saveAs);
     Status load(const std::filesystem::path& path);
+    // Reads the form's file again, changed by someone else, as one undo step, so undo brings
+    // back what was shown. A file that cannot be read, or not whole, changes nothing.
+    Status reloadFromDisk();
     // Asks whether to save first; false, with the window left open, when the user cancels or
     // the save does not happen. Otherwise the form is hidden but kept, with whatever was not
     // saved.

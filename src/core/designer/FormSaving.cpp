@@ -1,6 +1,7 @@
 #include "designer/FormSaving.h"
 
 #include "formfile/FormFile.h"
+#include "model/ChangedFileGuard.h"
 #include "model/Form.h"
 #include "model/Ui.h"
 
@@ -19,17 +20,23 @@ SaveResult saveForm(Form& form, bool saveAs, Ui& ui, const FormSections& section
         if (!path.has_extension()) path += ".ozf";
     }
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
+    // The form's own file, changed by someone else, gets the sharper question instead.
+    const bool ownFile = path == form.filePath();
+    if (ownFile && changedBehindOurBack(path, form.disk())) {
+        if (!mayOverwrite(path, form.disk(), ui)) return SaveResult::Cancelled;
+    } else if (std::filesystem::exists(path, ec)) {
         const Message question{path.string() + " already exists. Do you want to replace it?",
                                "Save form", MessageIcon::Exclamation, MessageButtons::YesNo,
                                Answer::No};
         if (ui.ask(question) != Answer::Yes) return SaveResult::Cancelled;
     }
-    if (Status status = saveFormFile(form, path, sections); !status) {
+    FileStamp written;
+    if (Status status = saveFormFile(form, path, sections, &written); !status) {
         ui.showError(status.message());
         return SaveResult::Failed;
     }
     form.setFilePath(path);
+    form.disk().note(written);
     form.noteSaved();
     return SaveResult::Saved;
 }

@@ -55,8 +55,8 @@ FormSnapshot captureForm(const Form& form, const Workspace& workspace,
     return s;
 }
 
-void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
-                 SectionReadContext& context) {
+Status restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
+                   SectionReadContext& context) {
     Form& form = context.form;
     Workspace& workspace = context.workspace;
     const int counter = workspace.nameCounter;
@@ -69,9 +69,8 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     workspace.selected = Selection{&form, nullptr}; // never a control that is about to go
     form.destroyAll();
     form.setName(snapshot.name);
-    // The text is this program's own serialisation, so it reads back whole; reading also
-    // lists the controls again.
-    (void)loadFormIni(IniFile::parse(snapshot.formText), sections, context);
+    // Reading also lists the controls again.
+    Status status = loadFormIni(IniFile::parse(snapshot.formText), sections, context);
     form.setWindowPosition(left, top);
 
     // Controls come back in the order they were captured; the map is for a form read back in
@@ -110,6 +109,7 @@ void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
     }
     form.setResizeNotifications(notifications);
     workspace.nameCounter = std::max(counter, workspace.nameCounter);
+    return status;
 }
 
 } // namespace ornadeck

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Library.h"
+#include "model/Status.h"
 
 #include <string>
 #include <vector>
@@ -41,8 +42,9 @@ FormSnapshot captureForm(const Form& form, const Workspace& workspace,
                          const FormSections& sections);
 
 // Replaces the form's controls with the snapshot's. The window keeps its place, and the
-// name counter never goes back, so default names stay unique across undo.
-void restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
-                 SectionReadContext& context);
+// name counter never goes back, so default names stay unique across undo. A snapshot not
+// made here (a file read again) may fail to read whole: the error is returned.
+Status restoreForm(const FormSnapshot& snapshot, const FormSections& sections,
+                   SectionReadContext& context);
 
 } // namespace ornadeck

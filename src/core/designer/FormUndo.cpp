@@ -59,7 +59,8 @@ void FormUndo::run(const std::string& label, const std::function<void()>& comman
 void FormUndo::restore(const FormSnapshot& snapshot) {
     const LibraryKit& kit = kits_.current();
     SectionReadContext context{form_, workspace_, *kit.engine};
-    restoreForm(snapshot, *kit.sections, context);
+    // Our own serialisation reads back whole.
+    (void)restoreForm(snapshot, *kit.sections, context);
 }
 
 bool FormUndo::undo() {

@@ -35,6 +35,11 @@ class FormUndo {
 
     // Whether the form differs from what its file holds (a new form holds nothing yet).
     bool modified();
+    // No file holds the current state any more (it was deleted behind our back).
+    void markUnsaved() {
+        noticeSaves();
+        history_.forgetSaved();
+    }
 
     FormSnapshot capture() const;
     // Unique within the program run: names this form's recovery file.

@@ -19,8 +19,8 @@ IniFile formToIni(const Form& form, const FormSections& sections) {
 }
 
 Status saveFormFile(const Form& form, const std::filesystem::path& path,
-                    const FormSections& sections) {
-    return formToIni(form, sections).save(path);
+                    const FormSections& sections, FileStamp* written) {
+    return formToIni(form, sections).save(path, written);
 }
 
 Status loadFormIni(const IniFile& ini, const FormSections& sections, SectionReadContext& context) {
@@ -40,8 +40,10 @@ Status loadFormIni(const IniFile& ini, const FormSections& sections, SectionRead
 Status loadFormFile(const std::filesystem::path& path, const FormSections& sections,
                     SectionReadContext& context) {
     IniFile ini;
-    if (Status s = ini.load(path); !s) return s;
+    FileStamp stamp;
+    if (Status s = ini.load(path, &stamp); !s) return s;
     context.form.setFilePath(path);
+    context.form.disk().note(stamp);
     return loadFormIni(ini, sections, context);
 }
 

@@ -23,6 +23,12 @@ void Form::setFilePath(std::filesystem::path p) {
     caption_ = filePath_.filename().string();
 }
 
+void Form::forgetFile() {
+    filePath_.clear();
+    caption_ = name_ + ".ozf";
+    disk_.forget();
+}
+
 void Form::setWindowPosition(int left, int top) {
     windowLeft_ = left;
     windowTop_ = top;

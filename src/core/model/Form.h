@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Control.h"
+#include "model/FileStamp.h"
 #include "model/Names.h"
 #include "model/Status.h"
 #include "model/TCCForm.h"
@@ -43,6 +44,8 @@ class Form {
     const std::filesystem::path& filePath() const { return filePath_; }
     // Also sets the caption to the file's name, as a saved or loaded form shows.
     void setFilePath(std::filesystem::path p);
+    // The file is gone: the form is shown as a new one, whose Save asks for a place.
+    void forgetFile();
     // The designer window's caption: the form file's name, or the form name + ".ozf".
     const std::string& caption() const { return caption_; }
     // A closed designer window is hidden, not destroyed: its form stays in memory.
@@ -52,6 +55,9 @@ class Form {
     // whoever made it (Save Form, Save Project).
     int saveCount() const { return saveCount_; }
     void noteSaved() { ++saveCount_; }
+    // What the form's file held when last read or written, to tell changes made by others.
+    DiskRecord& disk() { return disk_; }
+    const DiskRecord& disk() const { return disk_; }
     // A form made from a recovery file has changes no file holds yet.
     bool startsModified() const { return startsModified_; }
     void setStartsModified(bool on) { startsModified_ = on; }
@@ -127,6 +133,7 @@ class Form {
 
     std::string name_;
     std::filesystem::path filePath_;
+    DiskRecord disk_;
     std::string caption_;
     int windowLeft_ = 0, windowTop_ = 0;
     bool visible_ = true;

@@ -144,15 +144,19 @@ IniFile IniFile::parse(std::string_view text) {
     return ini;
 }
 
-Status IniFile::load(const std::filesystem::path& path) {
+Status IniFile::load(const std::filesystem::path& path, FileStamp* stamp) {
     std::string bytes;
     if (Status status = readFileBytes(path, bytes); !status.ok()) return status;
+    if (stamp) *stamp = stampOfBytes(bytes);
     *this = parse(decodeFileText(bytes));
     return {};
 }
 
-Status IniFile::save(const std::filesystem::path& path) const {
-    return writeFileAtomically(path, toText());
+Status IniFile::save(const std::filesystem::path& path, FileStamp* stamp) const {
+    const std::string text = toText();
+    Status status = writeFileAtomically(path, text);
+    if (status && stamp) *stamp = stampOfBytes(text);
+    return status;
 }
 
 std::string IniFile::toText() const {

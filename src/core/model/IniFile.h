@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileStamp.h"
 #include "model/NameIndex.h"
 #include "model/Status.h"
 
@@ -29,8 +30,9 @@ class IniFile {
   public:
     static IniFile parse(std::string_view text);
     // Replaces the contents with the file's (UTF-8 or Windows-1252) on success.
-    Status load(const std::filesystem::path& path);
-    Status save(const std::filesystem::path& path) const;
+    // `stamp`, when given, gets what was read or written, for telling later changes by others.
+    Status load(const std::filesystem::path& path, FileStamp* stamp = nullptr);
+    Status save(const std::filesystem::path& path, FileStamp* stamp = nullptr) const;
     // CRLF line ends and a blank line after every section.
     std::string toText() const;
 

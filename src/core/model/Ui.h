@@ -19,6 +19,9 @@ struct Message {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     Answer defaultAnswer = Answer::Ok;
+    // Words for the buttons in order ("Reload", "Keep"), when Yes, No and Cancel would not
+    // say what they do; empty for the usual ones.
+    std::vector<std::string> buttonTexts = {};
 };
 
 // Everything the core asks of a person goes through here: the desktop answers with real

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/FileStamp.h"
 #include "model/Library.h"
 
 #include <functional>
@@ -60,6 +61,10 @@ struct Workspace {
     std::string projectPath;
     std::string caption = "Ornadeck 1.1";
     bool generateEnabled = false;
+    // What the project file held when last read or written.
+    DiskRecord projectDisk;
+    // Opened while another copy of the program had it: nothing of it may be saved.
+    bool readOnly = false;
     ToolWindowState inspector;
     ToolWindowState zoom;
 

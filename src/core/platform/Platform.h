@@ -13,8 +13,12 @@
 namespace ornadeck::platform {
 
 int currentProcessId();
-// Whether a process of this number runs. A killed one its parent has not collected yet
-// (a zombie) is dead all the same.
+// This machine's name and the user's login name, for telling who holds a file; empty when
+// the system does not say.
+std::string hostName();
+std::string userName();
+// Whether a process of this number runs, whoever's it is. A killed one its parent has not
+// collected yet (a zombie) is dead all the same.
 bool processIsRunning(int processId);
 
 // Replaces `target` with `bytes` through a temporary file in the same folder: every write

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <pwd.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,7 +99,21 @@ bool isZombie(int processId) {
 int currentProcessId() { return static_cast<int>(::getpid()); }
 
 bool processIsRunning(int processId) {
-    return processId > 0 && ::kill(processId, 0) == 0 && !isZombie(processId);
+    if (processId <= 0) return false;
+    // EPERM: it runs, as another user.
+    return (::kill(processId, 0) == 0 || errno == EPERM) && !isZombie(processId);
+}
+
+std::string hostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
+}
+
+std::string userName() {
+    if (const char* user = std::getenv("USER"); user && *user) return user;
+    if (const passwd* entry = ::getpwuid(::geteuid())) return entry->pw_name;
+    return {};
 }
 
 std::error_code replaceFileDurably(const fs::path& target, std::string_view bytes) {

@@ -74,6 +74,15 @@ fs::path environmentFolder(const wchar_t* name) {
 
 int currentProcessId() { return static_cast<int>(::GetCurrentProcessId()); }
 
+std::string hostName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    if (!::GetComputerNameW(name, &size)) return {};
+    return utf8Of(fs::path(std::wstring(name, size)));
+}
+
+std::string userName() { return utf8Of(environmentFolder(L"USERNAME")); }
+
 bool processIsRunning(int processId) {
     if (processId <= 0) return false;
     Handle process(

@@ -3,6 +3,7 @@
 #include "codegen/Generation.h"
 #include "codegen/GenerationRecords.h"
 #include "engine/LibraryKit.h"
+#include "model/ChangedFileGuard.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/ProjectPaths.h"
@@ -103,14 +104,11 @@ bool GenerateSession::pickIcon(std::size_t slot) {
         ui_.showError(path + " cannot be read as a picture.");
         return false;
     }
-    const Status written = editProjectFile(workspace_.projectPath, [&](IniFile& ini) {
-        ini.writeString("Icons", kIconSlots.at(slot).key,
-                        pathForProjectFile(path, projectFolder()));
-    });
-    if (!written) {
-        ui_.showError(written.message());
+    if (!writeProjectKeys([&](IniFile& ini) {
+            ini.writeString("Icons", kIconSlots.at(slot).key,
+                            pathForProjectFile(path, projectFolder()));
+        }))
         return false;
-    }
     icons_.at(slot) = path;
     return true;
 }
@@ -133,12 +131,7 @@ bool GenerateSession::generate() {
         return false;
     }
     const GenerationSettings s = settings();
-    if (Status written =
-            editProjectFile(workspace_.projectPath, [&](IniFile& ini) { s.writeCode(ini); });
-        !written) {
-        ui_.showError(written.message());
-        return false;
-    }
+    if (!writeProjectKeys([&](IniFile& ini) { s.writeCode(ini); })) return false;
     const auto generator = makeGenerator(workspace_.library);
     const GeneratedTexts texts = generateTexts(
         *generator, s,
@@ -151,8 +144,23 @@ bool GenerateSession::generate() {
     return true;
 }
 
+bool GenerateSession::saveEnabled() const { return saveEnabled_ && !workspace_.readOnly; }
+
+bool GenerateSession::writeProjectKeys(const std::function<void(IniFile&)>& change) {
+    // Nothing of a project opened read-only is written; the choices hold while it is open.
+    if (workspace_.readOnly) return true;
+    if (!mayOverwrite(workspace_.projectPath, workspace_.projectDisk, ui_)) return false;
+    FileStamp written;
+    if (Status s = editProjectFile(workspace_.projectPath, change, &written); !s) {
+        ui_.showError(s.message());
+        return false;
+    }
+    workspace_.projectDisk.note(written);
+    return true;
+}
+
 bool GenerateSession::save() {
-    if (memos_ || !saveEnabled_) return false;
+    if (memos_ || !saveEnabled()) return false;
     // Empty panes (after a change of target) would only replace real files with nothing.
     if (!generatedShown_ || std::all_of(panes_.begin(), panes_.end(),
                                         [](const PaneState& p) { return p.text.empty(); })) {

@@ -14,6 +14,7 @@
 
 namespace ornadeck {
 
+class IniFile;
 class Ui;
 struct Workspace;
 
@@ -46,7 +47,8 @@ class GenerateSession {
     bool prcShown() const { return !memos_; }
     bool saveShown() const { return !memos_; }
     // Off until the first generation, then on for the rest of the program's run.
-    bool saveEnabled() const { return saveEnabled_; }
+    // Never in a project opened read-only.
+    bool saveEnabled() const;
 
     const std::string& creatorId() const { return creatorId_; }
     const std::string& appName() const { return appName_; }
@@ -93,6 +95,9 @@ class GenerateSession {
     void setPane(std::size_t p, std::string text);
     void showMerged(const GeneratedTexts& texts);
     void tellOutcome(const SaveReport& report);
+    // Writes keys into the project file, asking first when someone else changed it; false
+    // when nothing was written because the user said No or the write failed (told).
+    bool writeProjectKeys(const std::function<void(IniFile&)>& change);
     void emptyPanes();
     GenerationSettings settings() const;
     std::filesystem::path projectFolder() const;

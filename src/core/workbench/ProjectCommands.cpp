@@ -3,6 +3,7 @@
 #include "designer/FormSaving.h"
 #include "engine/LibraryKit.h"
 #include "formfile/FormFile.h"
+#include "model/ChangedFileGuard.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/ProjectPaths.h"
@@ -35,10 +36,18 @@ Message confirm(std::string text) {
 } // namespace
 
 ProjectCommands::ProjectCommands(Workspace& workspace, Ui& ui, Settings& settings,
-                                 const LibraryKits& kits)
-    : workspace_(workspace), ui_(ui), settings_(settings), kits_(kits) {}
+                                 const LibraryKits& kits, std::function<bool(int)> processIsRunning)
+    : workspace_(workspace), ui_(ui), settings_(settings), kits_(kits),
+      lock_(std::move(processIsRunning)) {}
 
 bool ProjectCommands::saveChangesPrompt() {
+    if (workspace_.projectOpen() && workspace_.readOnly) {
+        const Message question{"Project " + workspace_.projectName +
+                                   " is open read-only: its changes cannot be saved. Close it "
+                                   "anyway?",
+                               "Confirm", MessageIcon::Question, MessageButtons::YesNo, Answer::No};
+        return ui_.ask(question) == Answer::Yes;
+    }
     if (workspace_.projectOpen()) {
         const Answer a =
             ui_.ask(confirm("Save changes to project " + workspace_.projectName + "?"));
@@ -87,6 +96,10 @@ void ProjectCommands::loadFormInto(Form& form, const std::string& path) {
 ProjectSave ProjectCommands::writeProject(const std::string& path) {
     IniFile ini;
     ProjectSave result;
+    if (path == workspace_.projectPath && !mayOverwrite(path, workspace_.projectDisk, ui_)) {
+        result.declined = true;
+        return result;
+    }
     // Keys this save does not write (the generate window's) stay as the file had them.
     if (fileExists(path))
         if (Status s = ini.load(path); !s) return {s, false};
@@ -109,17 +122,25 @@ ProjectSave ProjectCommands::writeProject(const std::string& path) {
         ini.writeString("ActiveForms", "Form" + std::to_string(i),
                         pathForProjectFile(form.filePath(), fs::path(path).parent_path()));
     }
-    result.file = ini.save(path);
+    FileStamp written;
+    result.file = ini.save(path, &written);
     if (!result.file) return result;
+    workspace_.projectDisk.note(written);
     workspace_.caption = std::string(kCaption) + " - " + fs::path(path).filename().string();
     return result;
 }
 
+void ProjectCommands::setCaption() {
+    workspace_.caption = std::string(kCaption) + " - " + workspace_.projectName +
+                         (workspace_.readOnly ? " (read-only)" : "");
+}
+
 void ProjectCommands::readProject() {
     IniFile ini;
-    (void)ini.load(workspace_.projectPath);
+    FileStamp stamp;
+    if (ini.load(workspace_.projectPath, &stamp)) workspace_.projectDisk.note(stamp);
     workspace_.projectName = fs::path(workspace_.projectPath).stem().string();
-    workspace_.caption = std::string(kCaption) + " - " + workspace_.projectName;
+    setCaption();
     workspace_.library =
         ini.readInt("Project", "Lib", 1) == 2 ? Library::PToolboxLib : Library::CControls;
     if (ini.readInt("Zoom", "Active", 0) != 0) {
@@ -160,7 +181,39 @@ void ProjectCommands::readProject() {
         ui_.showWarning("These forms of the project were not found and were not opened:" + missing);
 }
 
+std::optional<std::vector<fs::path>> ProjectCommands::rereadProjectFile() {
+    IniFile ini;
+    FileStamp stamp;
+    if (Status s = ini.load(workspace_.projectPath, &stamp); !s) {
+        ui_.showError(s.message());
+        return std::nullopt;
+    }
+    workspace_.projectDisk.note(stamp);
+    auto readWindow = [&](std::string_view section, ToolWindowState& w) {
+        w.shown = ini.readInt(section, "Active", w.shown ? 1 : 0) != 0;
+        w.top = ini.readInt(section, "Top", w.top);
+        w.left = ini.readInt(section, "Left", w.left);
+    };
+    readWindow("Properties", workspace_.inspector);
+    readWindow("Zoom", workspace_.zoom);
+    std::vector<fs::path> listed;
+    const fs::path folder = fs::path(workspace_.projectPath).parent_path();
+    for (const std::string& key : ini.keyNames("ActiveForms"))
+        if (const std::string written = ini.readString("ActiveForms", key, ""); !written.empty())
+            listed.push_back(pathFromProjectFile(written, folder));
+    return listed;
+}
+
+void ProjectCommands::forgetProjectFile() {
+    lock_.release();
+    workspace_.projectPath.clear();
+    workspace_.projectDisk.forget();
+}
+
 void ProjectCommands::closeEverything() {
+    lock_.release();
+    workspace_.readOnly = false;
+    workspace_.projectDisk.forget();
     workspace_.formCounter = 0;
     workspace_.closeAllForms();
     workspace_.zoom.shown = false;
@@ -185,6 +238,32 @@ bool ProjectCommands::newProject() {
     return true;
 }
 
+bool ProjectCommands::admitThroughLock(const fs::path& path, bool& readOnly) {
+    readOnly = false;
+    const std::optional<LockHolder> holder = lock_.otherHolder(path);
+    if (!holder) return true;
+    const Message question{platform::utf8Of(path) + " is already open in another Ornadeck (" +
+                               holder->description() +
+                               "). Open it read-only, open it anyway, or cancel?",
+                           "Project in use",
+                           MessageIcon::Question,
+                           MessageButtons::YesNoCancel,
+                           Answer::Yes,
+                           {"Read-only", "Open anyway", "Cancel"}};
+    const Answer a = ui_.ask(question);
+    readOnly = a == Answer::Yes;
+    return a != Answer::Cancel;
+}
+
+void ProjectCommands::openAt(const std::string& path, bool readOnly) {
+    closeEverything();
+    workspace_.projectPath = path;
+    workspace_.readOnly = readOnly;
+    // A read-only copy leaves the other program's lock alone.
+    if (!readOnly) lock_.take(path);
+    readProject();
+}
+
 bool ProjectCommands::openProjectFile(const std::string& path) {
     // A project that is gone is reported, and the open project stays as it was.
     if (!fileExists(path)) {
@@ -192,9 +271,9 @@ bool ProjectCommands::openProjectFile(const std::string& path) {
         return false;
     }
     if (!saveChangesPrompt()) return false;
-    closeEverything();
-    workspace_.projectPath = path;
-    readProject();
+    bool readOnly = false;
+    if (!admitThroughLock(path, readOnly)) return false;
+    openAt(path, readOnly);
     return true;
 }
 
@@ -207,15 +286,15 @@ bool ProjectCommands::openProject() {
         ui_.showError("The project " + path + " does not exist.");
         return false;
     }
-    closeEverything();
-    workspace_.projectPath = path;
+    bool readOnly = false;
+    if (!admitThroughLock(path, readOnly)) return false;
     settings_.addRecent(path);
-    readProject();
+    openAt(path, readOnly);
     return true;
 }
 
 bool ProjectCommands::saveProject() {
-    if (!workspace_.projectOpen()) return false;
+    if (!workspace_.projectOpen() || workspace_.readOnly) return false;
     if (workspace_.projectPath.empty()) return saveProjectAs();
     const ProjectSave saved = writeProject(workspace_.projectPath);
     if (!saved.file) ui_.showError(saved.file.message());
@@ -223,7 +302,7 @@ bool ProjectCommands::saveProject() {
 }
 
 bool ProjectCommands::saveProjectAs() {
-    if (!workspace_.projectOpen()) return false;
+    if (!workspace_.projectOpen() || workspace_.readOnly) return false;
     auto chosen = ui_.chooseSaveFile("Save project", "Ornadeck project (*.ozp)|*.ozp",
                                      workspace_.projectName);
     if (!chosen) return false;
@@ -236,11 +315,13 @@ bool ProjectCommands::saveProjectAs() {
         if (ui_.ask(question) != Answer::Yes) return false;
     }
     const ProjectSave saved = writeProject(path.string());
+    if (saved.declined) return false;
     if (!saved.file) {
         ui_.showError(saved.file.message());
         return false;
     }
     // The file is written even when a form was not, so the project now lives there.
+    if (path.string() != workspace_.projectPath) lock_.take(path);
     workspace_.projectPath = path.string();
     settings_.addRecent(path.string());
     workspace_.projectName = path.stem().string();

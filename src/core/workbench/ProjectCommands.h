@@ -1,8 +1,13 @@
 #pragma once
 
 #include "model/Status.h"
+#include "workbench/ProjectLock.h"
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ornadeck {
 
@@ -18,14 +23,17 @@ struct Workspace;
 struct ProjectSave {
     Status file;
     bool formsSaved = true;
-    bool complete() const { return file.ok() && formsSaved; }
+    // The user chose not to write over a project file someone else changed: nothing written.
+    bool declined = false;
+    bool complete() const { return file.ok() && formsSaved && !declined; }
 };
 
 // The main window's project commands: new, open, save, close, recent projects, open form.
 // Every question goes through the Ui, so Cancel and No paths are plain to test.
 class ProjectCommands {
   public:
-    ProjectCommands(Workspace& workspace, Ui& ui, Settings& settings, const LibraryKits& kits);
+    ProjectCommands(Workspace& workspace, Ui& ui, Settings& settings, const LibraryKits& kits,
+                    std::function<bool(int)> processIsRunning = {});
 
     // A command that closes the project stops, changing nothing, when the user cancels or
     // when the save the user asked for does not happen in full.
@@ -53,6 +61,13 @@ class ProjectCommands {
     ProjectSave writeProject(const std::string& path);
     // Reads the project at the workspace's project path.
     void readProject();
+    // Reads the project file again after someone else changed it: the tool windows' places
+    // and the caption. Returns the forms it lists, each resolved; nothing when it cannot be
+    // read.
+    std::optional<std::vector<std::filesystem::path>> rereadProjectFile();
+    // The project file is gone: the project stays open and Save Project asks for a place.
+    void forgetProjectFile();
+    const ProjectLock& lock() const { return lock_; }
     // Closes everything of the project without asking.
     void closeEverything();
 
@@ -60,11 +75,17 @@ class ProjectCommands {
     // False when the user cancels or a save asked for is not complete.
     bool saveChangesPrompt();
     void loadFormInto(Form& form, const std::string& path);
+    // Whether to go on opening the project at `path`, another copy holding it: asks, and
+    // sets the workspace's read-only mode for the answer.
+    bool admitThroughLock(const std::filesystem::path& path, bool& readOnly);
+    void openAt(const std::string& path, bool readOnly);
+    void setCaption();
 
     Workspace& workspace_;
     Ui& ui_;
     Settings& settings_;
     const LibraryKits& kits_;
+    ProjectLock lock_;
 };
 
 } // namespace ornadeck

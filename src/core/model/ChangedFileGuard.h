@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/FileStamp.h"
+
+#include <filesystem>
+
+namespace ornadeck {
+
+class Ui;
+
+// Whether the file at `path` now differs from what this program last read or wrote there
+// (`record`). A file never read here, or one that is gone, has nothing to lose.
+bool changedBehindOurBack(const std::filesystem::path& path, const DiskRecord& record);
+
+// Before writing over a file someone else changed: asks "... was changed on disk since it was
+// opened. Overwrite it?", No by default. True when the write may go ahead.
+bool mayOverwrite(const std::filesystem::path& path, const DiskRecord& record, Ui& ui);
+
+} // namespace ornadeck

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AppCore.h"
+#include "DiskWatcher.h"
 #include "KindToolBar.h"
 #include "RecentProjectsMenu.h"
 #include "RecoveryKeeper.h"
@@ -39,6 +40,11 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     connect(views_.get(), &DesignerViews::changed, this, &MainWindow::refresh);
     connect(views_.get(), &DesignerViews::popupRequested, this, &MainWindow::showPopup);
     recovery_ = new RecoveryKeeper(core_, *views_, this);
+    disk_ = new DiskWatcher(core_, *views_, this);
+    connect(disk_, &DiskWatcher::checked, this, [this] {
+        views_->invalidateAll();
+        refresh();
+    });
     checks_ = new ChecksDock(core_, *views_, this);
     addDockWidget(Qt::BottomDockWidgetArea, checks_);
     checks_->hide();
@@ -134,6 +140,7 @@ void MainWindow::refresh() {
     recent_->refresh();
     docks_->refresh();
     refreshEditing();
+    disk_->follow();
 }
 
 // Undo and Redo name their step.
@@ -187,6 +194,11 @@ void MainWindow::showPopup(DesignerView* view, QPoint at) {
     if (!view) return;
     refresh();
     popup_->popup(at);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) disk_->checkSoon();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

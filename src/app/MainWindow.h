@@ -20,6 +20,7 @@ class AppCore;
 class ChecksDock;
 class DesignerView;
 class DesignerViews;
+class DiskWatcher;
 class HelpWindow;
 class KindToolBar;
 class RecentProjectsMenu;
@@ -59,12 +60,15 @@ class MainWindow : public QMainWindow {
     ToolDocks& docks() const { return *docks_; }
     RecoveryKeeper& recovery() const { return *recovery_; }
     ChecksDock& checks() const { return *checks_; }
+    DiskWatcher& diskWatcher() const { return *disk_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
     void refresh();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the program is when files changed elsewhere are looked at.
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildActions();
@@ -109,6 +113,7 @@ class MainWindow : public QMainWindow {
     ChecksDock* checks_ = nullptr;
     std::optional<Library> configured_;
     RecoveryKeeper* recovery_ = nullptr;
+    DiskWatcher* disk_ = nullptr;
 };
 
 } // namespace ornadeck::app

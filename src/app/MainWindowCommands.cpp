@@ -59,8 +59,12 @@ void MainWindow::connectCommands() {
     onDesigner(CloseForm, [](DesignerView& v) { v.editor().close(); });
     onDesigner(SaveForm, [](DesignerView& v) { v.editor().save(false); });
     onDesigner(SaveFormAs, [](DesignerView& v) { v.editor().save(true); });
-    for (CommandId id : {CloseForm, SaveForm, SaveFormAs})
-        enableWhen(id, formShown);
+    enableWhen(CloseForm, formShown);
+    // Nothing of a project opened read-only may be saved.
+    for (CommandId id : {SaveForm, SaveFormAs})
+        enableWhen(id, [formShown, &w] { return formShown() && !w.readOnly; });
+    for (CommandId id : {SaveProject, SaveProjectAs})
+        enableWhen(id, [&w] { return !w.readOnly; });
     on(CloseAll, [&p] { p.closeAll(); });
     bind(Exit, this, [this] { close(); });
     bind(ClearRecent, this, [this] {

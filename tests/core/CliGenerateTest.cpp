@@ -59,6 +59,23 @@ TEST_F(CliGenerate, OptionsOverrideTheProjectsSettings) {
     EXPECT_TRUE(err.str().empty()) << err.str(); // no library check for memos
 }
 
+// A build server generates from a project a designer has open: no lock stops it, none is
+// taken, and the project file stays byte for byte.
+TEST_F(CliGenerate, NeitherHonoursNorTakesALockAndLeavesTheProjectFile) {
+    const fs::path copy = dir / "ptoolbox";
+    fs::copy(examples / "ptoolbox", copy, fs::copy_options::recursive);
+    const fs::path project = copy / "Palm.ozp";
+    const std::string lock = "[Lock]\r\nProcess=1\r\nHost=" + platform::hostName() + "\r\n";
+    ASSERT_TRUE(writeFileAtomically(copy / ".~Palm.ozp#", lock).ok());
+    std::string before, after, lockAfter;
+    ASSERT_TRUE(readFileBytes(project, before).ok());
+    ASSERT_EQ(run({project.string(), "--out", (dir / "out").string()}), 0) << err.str();
+    ASSERT_TRUE(readFileBytes(project, after).ok());
+    ASSERT_TRUE(readFileBytes(copy / ".~Palm.ozp#", lockAfter).ok());
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(lockAfter, lock);
+}
+
 // The project's own Code/Memo holds unless --memos or --pde says otherwise.
 TEST_F(CliGenerate, TheProjectsTargetHoldsUnlessAnOptionNamesOne) {
     const fs::path project = dir / "Memo.ozp";

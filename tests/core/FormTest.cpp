@@ -3,6 +3,7 @@
 #include "cclib/TCCButton.h"
 #include "cclib/TCCLabel.h"
 #include "model/TPTDialog.h"
+#include "model/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,30 @@ TEST(FormTree, StackingOrderIsChildOrder) {
     form.surface().sendChildToBack(c);
     EXPECT_EQ(form.surface().indexOf(c), 0);
     EXPECT_EQ(form.surface().indexOf(b), 1);
+}
+
+} // namespace
+} // namespace ornadeck
+
+namespace ornadeck {
+namespace {
+
+// A window that redraws while another closes looks the forms up again: a form being closed
+// must no longer be listed then, or a new window would be made for it and outlive it.
+TEST(WorkspaceForms, ClosingTellsOfEachFormOnceItIsNoLongerListed) {
+    Workspace workspace;
+    for (const char* name : {"A", "B", "C"})
+        workspace.forms.push_back(std::make_unique<Form>(name));
+    workspace.activeForm = workspace.forms.front().get();
+    std::vector<std::string> told;
+    workspace.formClosing = [&](Form& form) {
+        told.push_back(form.name());
+        EXPECT_TRUE(workspace.forms.empty()) << "still listed while " << form.name() << " closes";
+        EXPECT_EQ(workspace.activeForm, nullptr);
+    };
+    workspace.closeAllForms();
+    EXPECT_EQ(told, (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_TRUE(workspace.forms.empty());
 }
 
 } // namespace

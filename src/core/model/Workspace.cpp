@@ -19,10 +19,13 @@ void Workspace::activate(Form& form) {
 void Workspace::closeAllForms() {
     activeForm = nullptr;
     selected = {};
-    if (formClosing)
-        for (const auto& form : forms)
-            formClosing(*form);
+    // Off the list before anyone is told: whatever redraws while a window closes must not
+    // find a form that is about to go, and make a new window for it.
+    std::vector<std::unique_ptr<Form>> closing = std::move(forms);
     forms.clear();
+    if (formClosing)
+        for (const auto& form : closing)
+            formClosing(*form);
 }
 
 Form* Workspace::findFormByPath(const std::string& path) const {

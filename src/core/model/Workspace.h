@@ -84,7 +84,8 @@ struct Workspace {
     }
 
     bool projectOpen() const { return !projectName.empty(); }
-    // Destroys every form, telling `formClosing` about each one first.
+    // Destroys every form, telling `formClosing` about each one first, once no longer listed:
+    // a window redrawn while another closes must not find a form that is about to go.
     void closeAllForms();
     // Moves a form to the front of the window list and makes it the active one.
     void activate(Form& form);

@@ -143,9 +143,13 @@ TEST(WorkspaceForms, ClosingTellsOfEachFormOnceItIsNoLongerListed) {
     workspace.formClosing = [&](Form& form) {
         told.push_back(form.name());
         EXPECT_TRUE(workspace.forms.empty()) << "still listed while " << form.name() << " closes";
-        EXPECT_EQ(workspace.activeForm, nullptr);
+        // A closing window hands the focus on, and the form it lands on is chosen again.
+        workspace.activeForm = &form;
+        workspace.selected = Selection{&form, nullptr};
     };
     workspace.closeAllForms();
+    EXPECT_EQ(workspace.activeForm, nullptr);
+    EXPECT_TRUE(workspace.selected.empty());
     EXPECT_EQ(told, (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_TRUE(workspace.forms.empty());
 }

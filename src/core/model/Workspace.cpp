@@ -26,6 +26,9 @@ void Workspace::closeAllForms() {
     if (formClosing)
         for (const auto& form : closing)
             formClosing(*form);
+    // A window handing on the focus as it closed may have chosen one of them again.
+    activeForm = nullptr;
+    selected = {};
 }
 
 Form* Workspace::findFormByPath(const std::string& path) const {

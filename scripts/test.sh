@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds, and runs every test: the normal build, then the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds, and runs every test: the normal build, then the core tests and the
+# desktop program's random-use test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"

@@ -88,8 +88,35 @@ TEST_F(OutsideChangesTest, OurOwnSavesAndUntouchedFilesAskNothing) {
     ui.messages.clear();
     watch.check();
     EXPECT_TRUE(ui.messages.empty()) << ui.lastText();
-    const auto watched = watch.watchedFiles();
-    EXPECT_EQ(watched.size(), 3u);
+    // The project's file and each shown form's: not a closed form's, not a never-saved one's.
+    formNamed("Extra").setVisible(false);
+    commands.createForm("Fresh");
+    EXPECT_EQ(watch.watchedFiles(), (std::vector<fs::path>{project, dir / "Main.ozf"}));
+}
+
+// The question's own window takes the focus, and coming back looks again: that look, inside
+// the first, must not ask a second time.
+TEST_F(OutsideChangesTest, ALookStartedWhileAQuestionIsOpenDoesNothing) {
+    struct Nested : test::FakeUi {
+        OutsideChanges* watch = nullptr;
+        int depth = 0, deepest = 0;
+        Answer ask(const Message& message) override {
+            deepest = std::max(deepest, ++depth);
+            if (watch) watch->check();
+            const Answer a = FakeUi::ask(message);
+            --depth;
+            return a;
+        }
+    } nestedUi;
+    OutsideChanges nestedWatch{workspace, nestedUi, commands,
+                               [this](Form& f) { return editorOf(f); }};
+    nestedUi.watch = &nestedWatch;
+    retitleOnDisk(dir / "Main.ozf", "Once");
+    retitleOnDisk(dir / "Extra.ozf", "Twice");
+    nestedUi.answers = {Answer::No, Answer::No};
+    nestedWatch.check();
+    EXPECT_EQ(nestedUi.messages.size(), 2u);
+    EXPECT_EQ(nestedUi.deepest, 1); // one question after the other, never one inside another
 }
 
 TEST_F(OutsideChangesTest, ReloadReadsTheFileAsOneStepThatUndoTakesBack) {
@@ -194,8 +221,10 @@ TEST_F(OutsideChangesTest, AReloadedProjectFollowsItsNewFormList) {
     ini.writeInt("Zoom", "Active", 1);
     ASSERT_TRUE(ini.save(project).ok());
 
-    ui.answers = {Answer::Yes, Answer::No}; // reload; save changes to Extra? no
+    retitleOnDisk(dir / "Extra.ozf", "Changed too"); // closed with the reload: not asked about
+    ui.answers = {Answer::Yes, Answer::No};          // reload; save changes to Extra? no
     watch.check();
+    EXPECT_EQ(ui.messages.size(), 2u) << ui.lastText();
     ASSERT_GE(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, project.string() + " changed on disk. Reload it?");
     EXPECT_EQ(ui.messages[1].text, "Save changes to form Extra?");
@@ -209,6 +238,16 @@ TEST_F(OutsideChangesTest, AReloadedProjectFollowsItsNewFormList) {
     ASSERT_TRUE(ini.save(project).ok());
     ui.answers = {Answer::Yes, Answer::Cancel};
     watch.check();
+    EXPECT_TRUE(formNamed("Main").visible());
+
+    // A form without a designer window is simply hidden.
+    OutsideChanges windowless{workspace, ui, commands, [](Form&) { return nullptr; }};
+    ini.writeString("ActiveForms", "Form0", "Main.ozf");
+    ini.writeString("ActiveForms", "Form1", "Main.ozf");
+    ASSERT_TRUE(ini.save(project).ok());
+    ui.answers = {Answer::Yes};
+    windowless.check();
+    EXPECT_FALSE(formNamed("Third").visible());
     EXPECT_TRUE(formNamed("Main").visible());
 }
 

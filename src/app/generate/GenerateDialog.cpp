@@ -141,6 +141,17 @@ void GenerateDialog::buildPanes() {
     }
 }
 
+// A box whose text the session may shorten: what the session kept is shown back.
+void GenerateDialog::bindText(QLineEdit* edit, std::function<void(const std::string&)> set,
+                              std::function<std::string()> get) {
+    connect(edit, &QLineEdit::textEdited, this,
+            [edit, set = std::move(set), get = std::move(get)](const QString& typed) {
+                set(typed.toStdString());
+                const QString kept = qs(get());
+                if (kept != typed) edit->setText(kept);
+            });
+}
+
 void GenerateDialog::connectInputs() {
     connect(ui_->dedOutput, &QLineEdit::textEdited, this,
             [this](const QString& t) { session_.setOutput(t.toStdString()); });
@@ -153,17 +164,18 @@ void GenerateDialog::connectInputs() {
         showTarget();
         showPanes();
     });
-    auto bind = [this](QLineEdit* edit, auto set, auto get) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit, set, get](const QString& t) {
-            (session_.*set)(t.toStdString());
-            const QString kept = qs((session_.*get)());
-            if (kept != t) edit->setText(kept);
-        });
-    };
-    bind(ui_->edtCID, &GenerateSession::setCreatorId, &GenerateSession::creatorId);
-    bind(ui_->edtAppName, &GenerateSession::setAppName, &GenerateSession::appName);
-    bind(ui_->edtAppDB, &GenerateSession::setAppDb, &GenerateSession::appDb);
-    bind(ui_->edtVersion, &GenerateSession::setVersion, &GenerateSession::version);
+    GenerateSession& s = session_;
+    bindText(
+        ui_->edtCID, [&s](const std::string& t) { s.setCreatorId(t); },
+        [&s] { return s.creatorId(); });
+    bindText(
+        ui_->edtAppName, [&s](const std::string& t) { s.setAppName(t); },
+        [&s] { return s.appName(); });
+    bindText(
+        ui_->edtAppDB, [&s](const std::string& t) { s.setAppDb(t); }, [&s] { return s.appDb(); });
+    bindText(
+        ui_->edtVersion, [&s](const std::string& t) { s.setVersion(t); },
+        [&s] { return s.version(); });
     connect(ui_->butGenerar, &QPushButton::clicked, this, [this] {
         if (!session_.generate()) return;
         showPanes();

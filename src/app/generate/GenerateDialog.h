@@ -2,9 +2,12 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
 
@@ -35,6 +38,8 @@ class GenerateDialog : public QDialog {
     void buildIconBoxes();
     void buildPanes();
     void connectInputs();
+    void bindText(QLineEdit* edit, std::function<void(const std::string&)> set,
+                  std::function<std::string()> get);
     // Every widget from the session.
     void showAll();
     void showTarget();

@@ -2,12 +2,15 @@
 // offscreen, with the core's invariants checked after every event. A failure prints the seed
 // and the events that led to it; run again with --seed to see it once more.
 #include "AppCore.h"
+#include "DiskWatcher.h"
 #include "Invariants.h"
 #include "KindToolBar.h"
 #include "MainWindow.h"
 #include "RandomUi.h"
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
+#include "model/Form.h"
+#include "model/IniFile.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
 
@@ -22,6 +25,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <random>
@@ -41,8 +45,9 @@ struct Options {
 
 class Monkey {
   public:
-    Monkey(MainWindow& window, AppCore& core, monkey::RandomUi& ui, std::mt19937& random)
-        : window_(window), core_(core), ui_(ui), random_(random) {}
+    Monkey(MainWindow& window, AppCore& core, monkey::RandomUi& ui, std::mt19937& random,
+           fs::path scratch)
+        : window_(window), core_(core), ui_(ui), random_(random), scratch_(std::move(scratch)) {}
 
     // One event; false when an invariant broke (told on stderr).
     bool step(long number);
@@ -65,6 +70,7 @@ class Monkey {
     void pointer(DesignerView& view);
     void key(QWidget& target);
     void inspector();
+    void outsideWrite();
     QPoint somewhere(const QWidget& w) {
         return {ui_.below(std::max(1, w.width())), ui_.below(std::max(1, w.height()))};
     }
@@ -78,6 +84,7 @@ class Monkey {
     AppCore& core_;
     monkey::RandomUi& ui_;
     std::mt19937& random_;
+    fs::path scratch_;
     std::deque<std::string> log_;
 };
 
@@ -180,6 +187,7 @@ void Monkey::onMainWindow() {
     case 8:
         return inspector();
     default:
+        if (ui_.chance(4)) return outsideWrite();
         return key(window_);
     }
 }
@@ -245,6 +253,33 @@ void Monkey::inspector() {
     }
 }
 
+// Another program writes, deletes or rewrites unchanged an open file of the scratch folder, and
+// the program comes back to the front.
+void Monkey::outsideWrite() {
+    std::vector<fs::path> files;
+    if (!core_.workspace.projectPath.empty()) files.push_back(core_.workspace.projectPath);
+    for (const auto& form : core_.workspace.forms)
+        if (!form->filePath().empty()) files.push_back(form->filePath());
+    if (files.empty()) return;
+    const fs::path file =
+        files[static_cast<std::size_t>(ui_.below(static_cast<int>(files.size())))];
+    const auto [end, at] =
+        std::mismatch(scratch_.begin(), scratch_.end(), file.begin(), file.end());
+    if (end != scratch_.end()) return; // never a file outside the scratch folder
+    IniFile ini;
+    if (!ini.load(file)) return;
+    const int how = ui_.below(3);
+    note("outside " + std::to_string(how) + " on " + file.filename().string());
+    if (how == 0) ini.writeString("FORM", "Title", ui_.text());
+    if (how == 2) {
+        std::error_code ec;
+        fs::remove(file, ec);
+    } else {
+        (void)ini.save(file);
+    }
+    window_.diskWatcher().checkNow();
+}
+
 bool parse(int argc, char* argv[], Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -304,7 +339,7 @@ int main(int argc, char* argv[]) {
         window.start();
         window.resize(1024, 768);
         window.show();
-        Monkey monkey(window, core, ui, random);
+        Monkey monkey(window, core, ui, random, scratch);
         long done = 0;
         // Driven from a timer, so that the events go on inside a dialog's own event loop.
         QTimer driver;

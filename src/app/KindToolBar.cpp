@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
@@ -95,6 +96,16 @@ void KindToolBar::showLock(QAction* action, bool locked) {
 }
 
 bool KindToolBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            for (auto& [id, a] : actions_)
+                if (widgetForAction(a) == watched && a->isChecked()) {
+                    emit insertRequested(
+                        std::string(controlToolButton(library_, id.toStdString()).kindTag));
+                    return true;
+                }
+    }
     // The second click of a double-click would raise the button it just pressed: it locks
     // the tool instead.
     if (event->type() == QEvent::MouseButtonDblClick)

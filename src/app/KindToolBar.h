@@ -30,6 +30,8 @@ class KindToolBar : public QToolBar {
     // The user chose a kind, or raised the pressed button (empty tag). A double-click
     // chooses it locked: it stays down after each placement.
     void toolChosen(const std::string& kindTag, bool locked);
+    // Return on a pressed button that has the keyboard focus: place one of its kind now.
+    void insertRequested(const std::string& kindTag);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

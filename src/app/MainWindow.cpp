@@ -2,6 +2,7 @@
 
 #include "AppCore.h"
 #include "DiskWatcher.h"
+#include "InsertControlMenu.h"
 #include "KindToolBar.h"
 #include "RecentProjectsMenu.h"
 #include "RecoveryKeeper.h"
@@ -128,6 +129,7 @@ void MainWindow::refresh() {
     }
     if (configured_ != w.library) {
         kinds_->configure(w.library);
+        insert_->configure(w.library);
         configured_ = w.library;
     }
     const QString library = QString::fromUtf8(libraryStatusText(w.library).data());
@@ -136,6 +138,7 @@ void MainWindow::refresh() {
     // Screen readers read a label by its name: it says the value, not only what it is.
     panels_[0]->setAccessibleName(tr("Library: ") + library);
     panels_[1]->setAccessibleName(panels_[1]->text());
+    insert_->menuAction()->setEnabled(views_->shownActiveView() != nullptr);
     kinds_->showTool(w.tool, w.toolLocked);
     recent_->refresh();
     docks_->refresh();
@@ -194,6 +197,14 @@ void MainWindow::showPopup(DesignerView* view, QPoint at) {
     if (!view) return;
     refresh();
     popup_->popup(at);
+}
+
+void MainWindow::insertControl(const std::string& kindTag) {
+    DesignerView* view = views_->shownActiveView();
+    if (!view) return;
+    view->editor().insertControl(kindTag);
+    view->invalidatePicture();
+    refresh();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -21,6 +21,7 @@ class ChecksDock;
 class DesignerView;
 class DesignerViews;
 class DiskWatcher;
+class InsertControlMenu;
 class HelpWindow;
 class KindToolBar;
 class RecentProjectsMenu;
@@ -83,6 +84,8 @@ class MainWindow : public QMainWindow {
     // Runs a command on the active designer window; nothing while none is shown.
     void onDesigner(CommandId id, std::function<void(DesignerView&)> command);
 
+    // Places a control of the kind on the shown form without the pointer.
+    void insertControl(const std::string& kindTag);
     void cut();
     void copy();
     void paste();
@@ -114,6 +117,7 @@ class MainWindow : public QMainWindow {
     std::optional<Library> configured_;
     RecoveryKeeper* recovery_ = nullptr;
     DiskWatcher* disk_ = nullptr;
+    InsertControlMenu* insert_ = nullptr;
 };
 
 } // namespace ornadeck::app

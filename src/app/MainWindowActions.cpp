@@ -1,5 +1,6 @@
 // Menus, toolbars and the popup, all built from the command table.
 #include "AppCore.h"
+#include "InsertControlMenu.h"
 #include "KindToolBar.h"
 #include "MainWindow.h"
 #include "RecentProjectsMenu.h"
@@ -79,8 +80,11 @@ void MainWindow::buildMenus() {
     });
     add(file, {NewForm, OpenForm, CloseForm, SaveForm, SaveFormAs, CloseAll, Separator,
                ExportPicture, Separator, Exit});
-    add(addMenu(tr("&Edit"), "mnuEdit", "Edit commands"),
-        {Undo, Redo, Separator, Cut, Copy, Paste});
+    QMenu* edit = addMenu(tr("&Edit"), "mnuEdit", "Edit commands");
+    add(edit, {Undo, Redo, Separator, Cut, Copy, Paste, Separator});
+    insert_ = new InsertControlMenu(this);
+    edit->addMenu(insert_);
+    connect(insert_, &InsertControlMenu::kindChosen, this, &MainWindow::insertControl);
     QMenu* view = addMenu(tr("&View"), "mnuView", "Windows and the grid");
     add(view, {ZoomWindow, PropertiesEditor});
     view->addAction(checks_->toggleViewAction());
@@ -112,6 +116,12 @@ void MainWindow::buildToolBars() {
                     [this](const std::string& tag, bool locked) {
                         core_.workspace.chooseTool(tag, locked);
                     });
+            // As a click with the button down: an unlocked tool is raised after placing.
+            connect(kinds_, &KindToolBar::insertRequested, this, [this](const std::string& tag) {
+                insertControl(tag);
+                if (!core_.workspace.toolLocked) core_.workspace.chooseTool({}, false);
+                refresh();
+            });
         } else {
             tb = new QToolBar(qText(info.caption), this);
             tb->setObjectName(qText(info.name));

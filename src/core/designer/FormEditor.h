@@ -69,6 +69,12 @@ class FormEditor {
     void controlMouseDown(Control& sender, ShiftState shift);
     void controlMouseUp(Control& sender, ShiftState shift, bool inDialog);
 
+    // Edit > Insert Control: places a control of the tool's kind as a click with its button
+    // down would, at the first free point of a 4-pixel grid from the top left (below the
+    // title), inside the tested dialog when one is shown and the kind may go there; on a full
+    // screen at the first point. The chosen tool stays as it was.
+    void insertControl(const std::string& tool);
+
     // Popup menu and keyboard commands on the selected control.
     void deleteSelected();
     void bringToFront();

@@ -144,6 +144,11 @@ void Engine::destroyControl(Form& form, Control* control) {
     rebuildComponentList(form);
 }
 
+std::unique_ptr<Control> Engine::sampleOf(const std::string& tool) const {
+    const KindRecipe* recipe = findRecipe(recipes(), tool);
+    return recipe ? recipe->make("Sample", 0, 0) : nullptr;
+}
+
 bool Engine::createControl(Form& form, int x, int y, Control* target) {
     const std::string tool = workspace_.tool;
     if (tool.empty()) return false;

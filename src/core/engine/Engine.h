@@ -42,6 +42,9 @@ class Engine {
     // Places a control of the chosen tool's kind at (x, y) of `target` (the surface or a
     // dialog). Returns whether a control was made. One press of a tool places one
     // control; a locked tool stays chosen.
+    // A control of the tool's kind as a click at (0, 0) would make it, on no form: for
+    // measuring where one would fit. Null for a tool without a recipe.
+    std::unique_ptr<Control> sampleOf(const std::string& tool) const;
     bool createControl(Form& form, int x, int y, Control* target);
 
     // The inspector's rows for a control, or for the form itself when `control` is null.

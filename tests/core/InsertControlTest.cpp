@@ -24,6 +24,8 @@ TEST(FirstFreePoint, ScansRowsFromTheTopLeftOnTheGrid) {
         {"full screen", {{0, 0, 160, 160}}, button, std::nullopt},
         {"bigger than the screen", {}, Box{0, 0, 170, 12}, std::nullopt},
         {"only the last row", {{0, 15, 160, 128}}, button, Point{0, 143}},
+        {"flush with the right edge", {{0, 15, 120, 145}}, button, Point{120, 15}},
+        {"flush with the bottom edge", {{0, 15, 160, 132}}, Box{0, 0, 40, 13}, Point{0, 147}},
     };
     for (const Case& c : cases) {
         const auto at = firstFreePoint(area, c.size, c.taken, 4);

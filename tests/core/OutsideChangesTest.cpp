@@ -43,6 +43,15 @@ TEST(DiskNewsTest, EachChangeIsNewsOnceAndTheHashDecides) {
     EXPECT_FALSE(stamp("same").sameContent(stamp("Same")));
     EXPECT_FALSE(stamp("").sameContent(FileStamp{true, false, 0, 0}));
     EXPECT_FALSE(stamp("").sameContent(gone));
+
+    // On disk: gone, there but unreadable (a folder where the file was), there.
+    test::TempDir temp;
+    EXPECT_FALSE(stampOfFile(temp.path() / "none.ozf").exists);
+    const FileStamp folder = stampOfFile(temp.path());
+    EXPECT_TRUE(folder.exists);
+    EXPECT_FALSE(folder.readable);
+    ASSERT_TRUE(writeFileAtomically(temp.path() / "a.ozf", "a").ok());
+    EXPECT_TRUE(stampOfFile(temp.path() / "a.ozf").sameContent(a));
 }
 
 // A saved two-form project, each shown form with its designer window, and the watch over them.

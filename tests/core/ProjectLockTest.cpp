@@ -112,10 +112,13 @@ TEST_F(ProjectLockTest, ReadOnlySavesNothingAndLeavesTheOtherLock) {
     EXPECT_EQ(workspace.caption, "Ornadeck 1.0 - Demo (read-only)");
     EXPECT_EQ(holder()->processId, kOther);
 
-    Form& form = *workspace.forms.front();
-    FormEditor editor(workspace, ui, kits, form);
-    editor.edit("Retitle", [&] { form.surface().setTitle("Changed"); });
-    EXPECT_EQ(editor.save(false), SaveResult::Cancelled);
+    {
+        // The designer window goes before its form does.
+        Form& form = *workspace.forms.front();
+        FormEditor editor(workspace, ui, kits, form);
+        editor.edit("Retitle", [&] { form.surface().setTitle("Changed"); });
+        EXPECT_EQ(editor.save(false), SaveResult::Cancelled);
+    }
     EXPECT_FALSE(commands.saveProject());
     EXPECT_FALSE(commands.saveProjectAs());
     GenerateSession generate{workspace, ui,

@@ -45,9 +45,8 @@ struct Options {
 
 class Monkey {
   public:
-    Monkey(MainWindow& window, AppCore& core, monkey::RandomUi& ui, std::mt19937& random,
-           fs::path scratch)
-        : window_(window), core_(core), ui_(ui), random_(random), scratch_(std::move(scratch)) {}
+    Monkey(MainWindow& window, AppCore& core, monkey::RandomUi& ui, fs::path scratch)
+        : window_(window), core_(core), ui_(ui), scratch_(std::move(scratch)) {}
 
     // One event; false when an invariant broke (told on stderr).
     bool step(long number);
@@ -83,7 +82,6 @@ class Monkey {
     MainWindow& window_;
     AppCore& core_;
     monkey::RandomUi& ui_;
-    std::mt19937& random_;
     fs::path scratch_;
     std::deque<std::string> log_;
 };
@@ -339,7 +337,7 @@ int main(int argc, char* argv[]) {
         window.start();
         window.resize(1024, 768);
         window.show();
-        Monkey monkey(window, core, ui, random, scratch);
+        Monkey monkey(window, core, ui, scratch);
         long done = 0;
         // Driven from a timer, so that the events go on inside a dialog's own event loop.
         QTimer driver;

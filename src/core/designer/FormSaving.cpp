@@ -23,7 +23,7 @@ SaveResult saveForm(Form& form, bool saveAs, Ui& ui, const FormSections& section
     // The form's own file, changed by someone else, gets the sharper question instead.
     const bool ownFile = path == form.filePath();
     if (ownFile && changedBehindOurBack(path, form.disk())) {
-        if (!mayOverwrite(path, form.disk(), ui)) return SaveResult::Cancelled;
+        if (!askOverwriteChanged(path, ui)) return SaveResult::Cancelled;
     } else if (std::filesystem::exists(path, ec)) {
         const Message question{path.string() + " already exists. Do you want to replace it?",
                                "Save form", MessageIcon::Exclamation, MessageButtons::YesNo,

@@ -12,7 +12,10 @@ bool changedBehindOurBack(const std::filesystem::path& path, const DiskRecord& r
 }
 
 bool mayOverwrite(const std::filesystem::path& path, const DiskRecord& record, Ui& ui) {
-    if (!changedBehindOurBack(path, record)) return true;
+    return !changedBehindOurBack(path, record) || askOverwriteChanged(path, ui);
+}
+
+bool askOverwriteChanged(const std::filesystem::path& path, Ui& ui) {
     const Message question{
         platform::utf8Of(path) + " was changed on disk since it was opened. Overwrite it?",
         "File changed", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No};

@@ -12,8 +12,11 @@ class Ui;
 // (`record`). A file never read here, or one that is gone, has nothing to lose.
 bool changedBehindOurBack(const std::filesystem::path& path, const DiskRecord& record);
 
-// Before writing over a file someone else changed: asks "... was changed on disk since it was
-// opened. Overwrite it?", No by default. True when the write may go ahead.
+// Asks "... was changed on disk since it was opened. Overwrite it?", No by default; true for
+// Yes. For a file changedBehindOurBack found.
+bool askOverwriteChanged(const std::filesystem::path& path, Ui& ui);
+// Before writing over a file: asks when someone else changed it. True when the write may go
+// ahead.
 bool mayOverwrite(const std::filesystem::path& path, const DiskRecord& record, Ui& ui);
 
 } // namespace ornadeck

@@ -61,11 +61,18 @@ OutsideChanges::OutsideChanges(Workspace& workspace, Ui& ui, ProjectCommands& pr
                                EditorOf editorOf)
     : workspace_(workspace), ui_(ui), projects_(projects), editorOf_(std::move(editorOf)) {}
 
+std::vector<Form*> OutsideChanges::watchedForms() const {
+    std::vector<Form*> forms;
+    for (const auto& form : workspace_.forms)
+        if (form->visible() && !form->filePath().empty()) forms.push_back(form.get());
+    return forms;
+}
+
 std::vector<fs::path> OutsideChanges::watchedFiles() const {
     std::vector<fs::path> files;
     if (!workspace_.projectPath.empty()) files.push_back(workspace_.projectPath);
-    for (const auto& form : workspace_.forms)
-        if (form->visible() && !form->filePath().empty()) files.push_back(form->filePath());
+    for (const Form* form : watchedForms())
+        files.push_back(form->filePath());
     return files;
 }
 
@@ -73,17 +80,10 @@ void OutsideChanges::check() {
     if (checking_) return;
     Busy busy(checking_);
     checkProject();
-    // A reload of the project may open and close forms: take the list afresh.
-    std::vector<Form*> shown;
-    for (const auto& form : workspace_.forms)
-        if (form->visible() && !form->filePath().empty()) shown.push_back(form.get());
-    for (Form* form : shown) {
-        const bool stillThere =
-            std::any_of(workspace_.forms.begin(), workspace_.forms.end(),
-                        [&](const auto& f) { return f.get() == form && f->visible(); });
-        if (!stillThere) continue;
+    // After the project's reload, which may have opened and closed forms. A form's own
+    // question never closes another, so the list holds while it is gone through.
+    for (Form* form : watchedForms())
         if (FormEditor* editor = editorOf_(*form)) checkForm(*form, *editor);
-    }
 }
 
 void OutsideChanges::checkForm(Form& form, FormEditor& editor) {
@@ -141,21 +141,13 @@ void OutsideChanges::followFormList(const std::vector<fs::path>& listed) {
         else
             form->setVisible(false);
     }
-    std::string missing;
     for (const fs::path& path : listed) {
         const bool shown =
             std::any_of(workspace_.forms.begin(), workspace_.forms.end(), [&](const auto& form) {
                 return form->visible() && samePath(path, form->filePath());
             });
-        if (shown) continue;
-        std::error_code ec;
-        if (fs::is_regular_file(path, ec))
-            (void)projects_.openFormAt(path.string());
-        else
-            missing += "\n" + platform::utf8Of(path);
+        if (!shown) (void)projects_.openFormAt(path.string());
     }
-    if (!missing.empty())
-        ui_.showWarning("These forms of the project were not found and were not opened:" + missing);
 }
 
 } // namespace ornadeck

@@ -36,6 +36,8 @@ class OutsideChanges {
     std::vector<std::filesystem::path> watchedFiles() const;
 
   private:
+    // The shown forms that have a file.
+    std::vector<Form*> watchedForms() const;
     void checkForm(Form& form, FormEditor& editor);
     void checkProject();
     // Opens the forms the project now lists and closes, after the usual question, the shown

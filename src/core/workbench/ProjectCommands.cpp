@@ -28,6 +28,34 @@ bool fileExists(const std::string& path) {
     return !path.empty() && fs::is_regular_file(path, ec);
 }
 
+// The forms a project file lists, resolved from its folder: those there, and one line for
+// each that is not, naming it as written and where it was looked for.
+struct ListedForms {
+    std::vector<fs::path> found;
+    std::string missing;
+};
+
+ListedForms listedForms(const IniFile& ini, const fs::path& projectPath) {
+    ListedForms out;
+    for (const std::string& key : ini.keyNames("ActiveForms")) {
+        const std::string written = ini.readString("ActiveForms", key, "");
+        if (written.empty()) continue;
+        const fs::path listed = pathFromProjectFile(written, projectPath.parent_path());
+        if (fileExists(listed.string())) {
+            out.found.push_back(listed);
+            continue;
+        }
+        const std::string resolved = platform::utf8Of(listed);
+        out.missing += "\n" + written + (written == resolved ? "" : " (" + resolved + ")");
+    }
+    return out;
+}
+
+void warnOfMissing(Ui& ui, const std::string& missing) {
+    if (!missing.empty())
+        ui.showWarning("These forms of the project were not found and were not opened:" + missing);
+}
+
 Message confirm(std::string text) {
     return {std::move(text), "Confirm", MessageIcon::Question, MessageButtons::YesNoCancel,
             Answer::Yes};
@@ -149,21 +177,10 @@ void ProjectCommands::readProject() {
         workspace_.zoom.left = ini.readInt("Zoom", "Left", workspace_.zoom.left);
     }
     FormLibraryCheck libraryCheck(workspace_.library);
-    std::string missing;
-    for (const std::string& key : ini.keyNames("ActiveForms")) {
-        const std::string written = ini.readString("ActiveForms", key, "");
-        const fs::path listed =
-            pathFromProjectFile(written, fs::path(workspace_.projectPath).parent_path());
-        const std::string path = listed.string();
-        if (!fileExists(path)) {
-            // Told once for all, naming each as written and where it was looked for.
-            if (!written.empty())
-                missing +=
-                    "\n" + written +
-                    (written == platform::utf8Of(listed) ? std::string()
-                                                         : " (" + platform::utf8Of(listed) + ")");
-            continue;
-        }
+    // Missing forms are told once for all, after the forms that are there are open.
+    const ListedForms listed = listedForms(ini, workspace_.projectPath);
+    for (const fs::path& file : listed.found) {
+        const std::string path = file.string();
         IniFile formIni;
         if (!formIni.load(path)) continue;
         const std::string name = formIni.readString("FORM", "Name", "");
@@ -177,8 +194,7 @@ void ProjectCommands::readProject() {
     }
     workspace_.generateEnabled = true;
     if (libraryCheck.anySkipped()) ui_.showWarning(libraryCheck.warning());
-    if (!missing.empty())
-        ui_.showWarning("These forms of the project were not found and were not opened:" + missing);
+    warnOfMissing(ui_, listed.missing);
 }
 
 std::optional<std::vector<fs::path>> ProjectCommands::rereadProjectFile() {
@@ -196,12 +212,9 @@ std::optional<std::vector<fs::path>> ProjectCommands::rereadProjectFile() {
     };
     readWindow("Properties", workspace_.inspector);
     readWindow("Zoom", workspace_.zoom);
-    std::vector<fs::path> listed;
-    const fs::path folder = fs::path(workspace_.projectPath).parent_path();
-    for (const std::string& key : ini.keyNames("ActiveForms"))
-        if (const std::string written = ini.readString("ActiveForms", key, ""); !written.empty())
-            listed.push_back(pathFromProjectFile(written, folder));
-    return listed;
+    ListedForms listed = listedForms(ini, workspace_.projectPath);
+    warnOfMissing(ui_, listed.missing);
+    return std::move(listed.found);
 }
 
 void ProjectCommands::forgetProjectFile() {

@@ -62,8 +62,8 @@ class ProjectCommands {
     // Reads the project at the workspace's project path.
     void readProject();
     // Reads the project file again after someone else changed it: the tool windows' places
-    // and the caption. Returns the forms it lists, each resolved; nothing when it cannot be
-    // read.
+    // and the caption. Returns the forms it lists that are there, each resolved (the others
+    // are told of); nothing when it cannot be read.
     std::optional<std::vector<std::filesystem::path>> rereadProjectFile();
     // The project file is gone: the project stays open and Save Project asks for a place.
     void forgetProjectFile();

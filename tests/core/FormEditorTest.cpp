@@ -107,6 +107,8 @@ TEST_F(FormEditorTest, DragsSnapTheDeltaInGridModeUnlessCtrlIsHeld) {
 TEST_F(FormEditorTest, ResizesFromEachEdgeAndCornerOfTheTestedDialog) {
     auto* d = place("Dialog", {0, 0});
     ASSERT_TRUE(d && d->isDialog());
+    // Clear of the screen's edges and centre lines, which would pull a dragged edge onto them.
+    d->setBounds(20, 30, 100, 90);
     const int l = d->left(), t = d->top(), r = l + d->width() - 1, b = t + d->height() - 1;
     const int mx = l + d->width() / 2, my = t + d->height() / 2;
     const struct {

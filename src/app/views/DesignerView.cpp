@@ -110,6 +110,24 @@ void DesignerView::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(from - QPointF(half, half), to + QPointF(half - 1, half - 1)));
     }
+    paintGuides(painter, scale);
+}
+
+// Each guide runs along the boundary between Palm pixels, so it sits on the edges it joins.
+void DesignerView::paintGuides(QPainter& painter, qreal scale) {
+    const std::vector<Guide> guides = editor_.guides();
+    if (guides.empty()) return;
+    painter.setPen(QPen(QColor(255, 0, 255), 1));
+    const auto toView = [scale](int x, int y) {
+        return QPointF((x + DevicePicture::kScreenLeft) * scale,
+                       (y + DevicePicture::kScreenTop) * scale);
+    };
+    for (const Guide& g : guides) {
+        if (g.axis == Guide::Axis::Vertical)
+            painter.drawLine(toView(g.at, g.from), toView(g.at, g.to));
+        else
+            painter.drawLine(toView(g.from, g.at), toView(g.to, g.at));
+    }
 }
 
 void DesignerView::mousePressEvent(QMouseEvent* e) {

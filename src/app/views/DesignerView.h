@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 namespace ornadeck::app {
 
 class AppCore;
@@ -52,6 +54,7 @@ class DesignerView : public QWidget {
 
   private:
     void updateMapping();
+    void paintGuides(QPainter& painter, qreal scale);
     void endAnyDrag();
 
     AppCore& core_;

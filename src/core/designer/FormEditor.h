@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ornadeck {
 
@@ -49,6 +50,9 @@ class FormEditor {
     PointerShape pointer() const { return pointer_; }
     // The rubber band being dragged over the bare surface, for the view to draw.
     std::optional<BandRect> rubberBand() const;
+    // The alignment guides of the control being dragged, in surface pixels, for the view to
+    // draw; none when nothing is dragged.
+    std::vector<Guide> guides() const;
     // Ends whatever a press captured as its release would, at the pointer's last place. For
     // when the release will never come: the view lost the mouse grab or the focus.
     void releaseCapture();

@@ -49,6 +49,23 @@ std::optional<BandRect> FormEditor::rubberBand() const {
     return BandRect::between(*bandStart_, lastPoint_);
 }
 
+std::vector<Guide> FormEditor::guides() const {
+    if (capture_ == Capture::Snap) return handles_.guides();
+    if (capture_ != Capture::SnapDialog || !captured_ || !captured_->parent()) return {};
+    // The dialog's children line up inside the dialog: move its lines onto the surface.
+    std::vector<Guide> lines = dialogHandles_.guides();
+    const Control& dialog = *captured_->parent();
+    for (Guide& g : lines) {
+        const bool vertical = g.axis == Guide::Axis::Vertical;
+        const int along = vertical ? dialog.left() : dialog.top();
+        const int across = vertical ? dialog.top() : dialog.left();
+        g.at += along;
+        g.from += across;
+        g.to += across;
+    }
+    return lines;
+}
+
 void FormEditor::finishBand(ShiftState shift) {
     const BandRect band = BandRect::between(*bandStart_, lastPoint_);
     Control* reference = markBand(form_, engine(), touchedControls(form_, band),

@@ -56,12 +56,14 @@ void GrabHandles::release(MouseButton button, ShiftState shift, Point inParent) 
     const Point local = localTo(*target_, inParent);
     if (onMouseUp) onMouseUp(*target_, button, shift, local.x, local.y);
     dragging_ = false;
+    guides_.clear();
 }
 
 void GrabHandles::forget(const Control* control) {
     if (target_ != control) return;
     target_ = nullptr;
     dragging_ = false;
+    guides_.clear();
 }
 
 void GrabHandles::hover(const Control& target, ShiftState shift, Point local) {
@@ -122,10 +124,31 @@ void GrabHandles::drag(ShiftState shift, Point inParent) {
         if (edges_.has(EdgeMask::Top)) top = pressTop_ + pressHeight_ - 1;
         height = 1;
     }
+    const bool withGuides = !shift.has(ShiftState::Ctrl);
+    guides_.clear();
+    const Box wanted{left, top, width, height};
+    const Box box = withGuides ? guided(wanted, kGuideReach) : wanted;
     Control& t = *target_;
     const int oldWidth = t.width(), oldHeight = t.height();
-    t.setBounds(left, top, width, height);
+    t.setBounds(box.left, box.top, box.width, box.height);
+    // A control that keeps its own size may not have taken the snapped box: the guides show
+    // what it lines up with where it is.
+    if (withGuides) guided({t.left(), t.top(), t.width(), t.height()}, 0);
     if ((t.width() != oldWidth || t.height() != oldHeight) && onResize) onResize(t);
+}
+
+Box GrabHandles::guided(const Box& wanted, int reach) {
+    const Control* parent = target_->parent();
+    if (!parent) return wanted;
+    std::vector<Box> others;
+    others.reserve(parent->children().size());
+    for (const auto& child : parent->children())
+        if (child.get() != target_ && child->visible())
+            others.push_back({child->left(), child->top(), child->width(), child->height()});
+    GuidedBox result =
+        alignToGuides(wanted, edges_, others, {0, 0, parent->width(), parent->height()}, reach);
+    guides_ = std::move(result.guides);
+    return result.box;
 }
 
 } // namespace ornadeck

@@ -1,29 +1,24 @@
 #pragma once
 
+#include "designer/AlignmentGuides.h"
+#include "designer/EdgeMask.h"
 #include "designer/MouseInput.h"
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace ornadeck {
 
 class Control;
 
-// Which edges of a control the pointer is on; any non-empty mask makes a drag a resize.
-struct EdgeMask {
-    enum Edge : std::uint8_t { Left = 1, Right = 2, Top = 4, Bottom = 8 };
-    std::uint8_t edges = 0;
-
-    bool empty() const { return edges == 0; }
-    bool has(Edge e) const { return (edges & e) != 0; }
-    bool operator==(const EdgeMask&) const = default;
-};
-
 enum class PointerShape { Arrow, SizeHorizontal, SizeVertical, SizeDiagonalDown, SizeDiagonalUp };
 
 // Moves and resizes the children of one parent (the form surface, or the tested dialog)
 // with the mouse. There are no drawn handles: a band 4 pixels wide inside each edge resizes,
-// anywhere else moves, and every change is snapped to the grid unless Ctrl is held.
+// anywhere else moves, and every change is snapped to the grid unless Ctrl is held. Then the
+// moved edges snap to the lines of the other children and of the parent within a guide's
+// reach, unless Ctrl is held.
 //
 // Points are in the parent's pixels. The parent does not move during a drag, so they serve
 // as the fixed frame the drag deltas are measured in; the events report points relative to
@@ -53,6 +48,9 @@ class GrabHandles {
     PointerShape pointer() const { return pointer_; }
     bool dragging() const { return dragging_; }
     Control* target() const { return target_; }
+    // The lines the dragged control lines up with since the last move of a drag, in the
+    // parent's pixels; none outside a drag, or with Ctrl held.
+    const std::vector<Guide>& guides() const { return guides_; }
 
     void press(Control& target, MouseButton button, ShiftState shift, Point inParent);
     // During a drag the pressed control keeps the pointer, wherever it is; otherwise
@@ -65,12 +63,14 @@ class GrabHandles {
   private:
     void hover(const Control& target, ShiftState shift, Point local);
     void drag(ShiftState shift, Point inParent);
+    Box guided(const Box& wanted, int reach);
 
     int gridSize_ = 4;
     EdgeMask edges_;
     PointerShape pointer_ = PointerShape::Arrow;
     bool dragging_ = false;
     Control* target_ = nullptr;
+    std::vector<Guide> guides_;
     Point down_;
     int pressLeft_ = 0, pressTop_ = 0, pressWidth_ = 0, pressHeight_ = 0;
 };

@@ -1,13 +1,9 @@
 #include "workbench/Inspector.h"
 
 #include "cclib/TCCBitmap.h"
-#include "designer/FormEditor.h"
-#include "engine/LibraryKit.h"
-#include "model/Settings.h"
 #include "ptlib/TPTEdit.h"
 #include "ptlib/TPTList.h"
-#include "support/FakeUi.h"
-#include "workbench/ProjectCommands.h"
+#include "support/InspectorFixture.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -15,48 +11,9 @@
 namespace ornadeck {
 namespace {
 
-using Strings = std::vector<std::string>;
+using test::Strings;
 
-// Forms of one library opened as the user opens them, with the inspector over them.
-class InspectorTest : public testing::Test {
-  protected:
-    void use(Library library) { workspace.library = library; }
-    Form& newForm(const std::string& name) { return projects.createForm(name); }
-    Control* place(Form& form, const std::string& tool, Control* target = nullptr) {
-        workspace.tool = tool;
-        Engine& e = *kits.current().engine;
-        if (!e.createControl(form, 10, 20, target ? target : &form.surface())) return nullptr;
-        e.rebuildComponentList(form);
-        inspector.sync();
-        return workspace.selected.control;
-    }
-    std::size_t row(const std::string& name) const {
-        const auto& rows = inspector.rows();
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].name == name) return i;
-        ADD_FAILURE() << "no row " << name;
-        return rows.size();
-    }
-    std::string value(const std::string& name) const { return inspector.rows()[row(name)].value; }
-    std::string engineValue(Control* c, const std::string& name) {
-        return kits.current().engine->getProperty(*workspace.selected.form, c, name);
-    }
-    Strings entries(const std::string& name) const { return inspector.entries(row(name)); }
-
-    Workspace workspace;
-    test::FakeUi ui;
-    Settings settings;
-    LibraryKits kits{workspace, ui};
-    ProjectCommands projects{workspace, ui, settings, kits};
-    // Every form has its editor, as in the designer, so edits are its undo steps.
-    std::map<Form*, std::unique_ptr<FormEditor>> editors;
-    Inspector inspector{workspace, ui, kits, [this](Form& form) {
-                            auto& editor = editors[&form];
-                            if (!editor)
-                                editor = std::make_unique<FormEditor>(workspace, ui, kits, form);
-                            return editor.get();
-                        }};
-};
+using InspectorTest = test::InspectorFixture;
 
 TEST_F(InspectorTest, PartialNumbersAreNeverSentAndRefusalsChangeNothing) {
     use(Library::PToolboxLib);

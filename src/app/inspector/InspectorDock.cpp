@@ -33,8 +33,8 @@ InspectorDock::InspectorDock(AppCore& core, DesignerViews& views, QWidget* paren
                      DesignerView* view = views.viewOf(&form);
                      return view ? &view->editor() : nullptr;
                  }),
-      combo_(new QComboBox),
-      grid_(new QTableWidget(0, 2)), delegate_(new ValueDelegate(inspector_, this)) {
+      combo_(new QComboBox), grid_(new QTableWidget(0, 2)),
+      delegate_(new ValueDelegate(inspector_, this)) {
     setObjectName("TfrmProp");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     combo_->setObjectName("cmbForms");
@@ -121,8 +121,11 @@ void InspectorDock::showComponents() {
             combo_->addItem(qText(e.text));
     }
     const Selection& shown = inspector_.shown();
+    // Several controls edited together are no one entry: the combo says how many.
+    const QString together = qText(inspector_.togetherText());
+    if (combo_->placeholderText() != together) combo_->setPlaceholderText(together);
     int index = -1;
-    for (std::size_t i = 0; i < shownComponents_.size() && shown.form; ++i)
+    for (std::size_t i = 0; i < shownComponents_.size() && shown.form && together.isEmpty(); ++i)
         if (shownComponents_[i].control == shown.control) index = static_cast<int>(i);
     if (combo_->currentIndex() != index) {
         const QSignalBlocker quiet(combo_);

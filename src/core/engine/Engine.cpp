@@ -57,12 +57,16 @@ Status Engine::setProperty(std::string_view name, std::string_view text) {
         if (name == "Title") form.surface().setTitle(std::string(text));
         return {};
     }
-    Control& control = *selected.control;
+    return setPropertyOf(form, *selected.control, name, text, ui_);
+}
+
+Status Engine::setPropertyOf(Form& form, Control& control, std::string_view name,
+                             std::string_view text, Ui& ui) {
     if (!form.contains(&control)) return {}; // deleted since it was shown
     const PropertyTable* table = propertiesOf(control);
     const Property* property = table ? table->find(name) : nullptr;
     if (!property) return {};
-    PropertyContext context{form, workspace_, ui_};
+    PropertyContext context{form, workspace_, ui};
     Status status = property->set(control, text, context);
     if (status && name == "Name") rebuildComponentList(form);
     control.repaint();

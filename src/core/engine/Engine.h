@@ -52,6 +52,10 @@ class Engine {
     std::string getProperty(Form& form, Control* control, std::string_view name);
     // Acts on the selected object. A failure changes nothing and says why.
     Status setProperty(std::string_view name, std::string_view text);
+    // The same on any control of a form, whatever is selected; what the property has to say
+    // on the way (a value cut back to its limit) goes to `ui`.
+    Status setPropertyOf(Form& form, Control& control, std::string_view name, std::string_view text,
+                         Ui& ui);
     // Makes the object the selected one and returns its rows with their values.
     std::vector<PropertyRow> showProperties(Form& form, Control* control);
     // Showing without the rows, as reading a file shows each control it makes: what showing

@@ -6,6 +6,7 @@
 #include "model/ReadingOrder.h"
 #include "model/Ui.h"
 #include "workbench/FormPickLists.h"
+#include "workbench/MultiEdit.h"
 
 #include <algorithm>
 
@@ -18,7 +19,8 @@ Engine& Inspector::engine() const { return *kits_.current().engine; }
 
 bool Inspector::current() const {
     const Selection& s = workspace_.selected;
-    return shownCount_ && s.form == shown_.form && s.control == shown_.control;
+    return shownCount_ && s.form == shown_.form && s.control == shown_.control &&
+           controlsEditedTogether(s) == together_;
 }
 
 bool Inspector::sync() {
@@ -33,8 +35,23 @@ void Inspector::take(std::vector<PropertyRow> rows) {
     shownCount_ = workspace_.propertiesShown;
 }
 
+std::string Inspector::togetherText() const {
+    return together_.empty() ? std::string() : std::to_string(together_.size()) + " controls";
+}
+
+std::vector<PropertyRow> Inspector::rowsTogether() const {
+    return commonRows(engine(), *shown_.form, together_,
+                      [this](Control& c, std::string_view name) { return entriesFor(&c, name); });
+}
+
 void Inspector::reload() {
     const Selection s = workspace_.selected;
+    together_ = controlsEditedTogether(s);
+    if (!together_.empty()) {
+        shown_ = s; // the rows read below belong to it
+        take(rowsTogether());
+        return;
+    }
     std::vector<PropertyRow> rows;
     if (!s.empty() && (!s.control || s.form->contains(s.control))) {
         Engine& e = engine();
@@ -59,17 +76,21 @@ void Inspector::chooseComponent(const ComponentEntry& entry, FormEditor* designe
     if (!form) return;
     // An entry of a control deleted since the combo was filled chooses nothing.
     if (entry.control && !form->contains(entry.control)) return;
-    take(engine().showProperties(*form, entry.control));
+    engine().showWithoutRows(*form, entry.control);
     if (designer && &designer->form() == form) designer->markSelection(false);
+    reload();
 }
 
 std::vector<std::string> Inspector::entries(std::size_t row) const {
     if (row >= rows_.size()) return {};
-    const std::string& name = rows_[row].name;
-    if (name == "ShowForm") return showFormEntries(workspace_, shown_.control);
+    return entriesFor(shown_.control, rows_[row].name);
+}
+
+std::vector<std::string> Inspector::entriesFor(Control* control, std::string_view name) const {
+    if (name == "ShowForm") return showFormEntries(workspace_, control);
     if (name == "Trigger")
         return triggerEntries(workspace_.activeForm ? workspace_.activeForm : shown_.form);
-    return fixedPickList(name, shown_.control).value_or(std::vector<std::string>{});
+    return fixedPickList(name, control).value_or(std::vector<std::string>{});
 }
 
 ValueEditor Inspector::editorOf(std::size_t row) const {
@@ -96,6 +117,10 @@ Inspector::Sent Inspector::finish(std::size_t row, std::string_view text) {
     Sent sent = Sent::No;
     if (appliesWhenEditEnds(row) && text != e.getProperty(*shown_.form, shown_.control, name))
         sent = send(row, text);
+    if (!together_.empty()) {
+        rows_ = rowsTogether();
+        return sent;
+    }
     for (PropertyRow& r : rows_)
         r.value = e.getProperty(*shown_.form, shown_.control, r.name);
     return sent;
@@ -106,6 +131,9 @@ Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
     if (!current() || !isSendable(rows_[row].name, text)) return Sent::No;
     FormEditor* d = formEditor();
     if (!d) return Sent::No;
+    if (!together_.empty())
+        return setOnEach(*d, engine(), ui_, together_, rows_[row].name, text) > 0 ? Sent::Applied
+                                                                                  : Sent::Rejected;
     if (Status s = d->setProperty(rows_[row].name, text); !s) {
         ui_.showError(s.message());
         return Sent::Rejected;
@@ -116,7 +144,11 @@ Inspector::Sent Inspector::send(std::size_t row, std::string_view text) {
 Inspector::Sent Inspector::pick(std::size_t row, std::string_view text) {
     const Sent sent = type(row, text);
     const Selection s = workspace_.selected;
-    if (current() && !s.empty()) take(engine().showProperties(*s.form, s.control));
+    if (!current() || s.empty()) return sent;
+    if (together_.empty())
+        take(engine().showProperties(*s.form, s.control));
+    else
+        take(rowsTogether());
     return sent;
 }
 

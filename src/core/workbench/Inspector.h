@@ -40,8 +40,12 @@ class Inspector {
     void reload();
 
     const std::vector<PropertyRow>& rows() const { return rows_; }
-    // The object the rows belong to.
+    // The object the rows belong to; with several controls marked, the selected one of them.
     const Selection& shown() const { return shown_; }
+    // The controls the rows edit together, when several are marked; empty for one object.
+    const std::vector<Control*>& together() const { return together_; }
+    // What the component combo says for them ("3 controls"); empty for one object.
+    std::string togetherText() const;
     // The active form's components, sorted by their text in reading order.
     std::vector<ComponentEntry> components() const;
     // The combo's choice becomes the selected object and the designer window marks it.
@@ -80,6 +84,8 @@ class Inspector {
     // Whether the rows still belong to the selected object.
     bool current() const;
     TCCBitmap* picture() const;
+    std::vector<std::string> entriesFor(Control* control, std::string_view name) const;
+    std::vector<PropertyRow> rowsTogether() const;
     void take(std::vector<PropertyRow> rows);
     Sent send(std::size_t row, std::string_view text);
 
@@ -88,6 +94,7 @@ class Inspector {
     const LibraryKits& kits_;
     std::vector<PropertyRow> rows_;
     Selection shown_;
+    std::vector<Control*> together_;
     std::optional<unsigned> shownCount_;
     EditorLookup editorOf_;
 };

@@ -1,5 +1,6 @@
 #include "designer/LayoutCommands.h"
 
+#include "designer/ResizeNotificationsOff.h"
 #include "model/Form.h"
 #include "model/Workspace.h"
 
@@ -10,21 +11,6 @@
 namespace ornadeck {
 
 namespace {
-
-// Keeps the form's resize notifications off for the lifetime of the guard.
-class ResizeNotificationsOff {
-  public:
-    explicit ResizeNotificationsOff(Form& form) : form_(form), was_(form.resizeNotifications()) {
-        form_.setResizeNotifications(false);
-    }
-    ~ResizeNotificationsOff() { form_.setResizeNotifications(was_); }
-    ResizeNotificationsOff(const ResizeNotificationsOff&) = delete;
-    ResizeNotificationsOff& operator=(const ResizeNotificationsOff&) = delete;
-
-  private:
-    Form& form_;
-    bool was_;
-};
 
 LayoutSide sideOf(AlignCommand c) {
     switch (c) {

@@ -1,6 +1,7 @@
 #include "workbench/MultiEdit.h"
 
 #include "designer/FormEditor.h"
+#include "designer/ResizeNotificationsOff.h"
 #include "model/Form.h"
 #include "model/Ui.h"
 #include "workbench/InspectorRules.h"
@@ -71,31 +72,6 @@ std::vector<std::string> keptOwnValue(const std::vector<Took>& took) {
     return kept;
 }
 
-// The marks of a form's controls, put back after a size change re-marked the selected one
-// alone.
-class KeptMarks {
-  public:
-    explicit KeptMarks(const Form& form) {
-        for (Control* c : form.surfaceControls())
-            marks_.push_back({c, c->selected(), c->selectColor()});
-    }
-    void restore(const Form& form) const {
-        for (const Mark& m : marks_)
-            if (form.contains(m.control)) {
-                m.control->setSelected(m.on);
-                m.control->setSelectColor(m.color);
-            }
-    }
-
-  private:
-    struct Mark {
-        Control* control;
-        bool on;
-        Color color;
-    };
-    std::vector<Mark> marks_;
-};
-
 } // namespace
 
 std::vector<Control*> controlsEditedTogether(const Selection& selected) {
@@ -139,7 +115,6 @@ std::size_t setOnEach(FormEditor& editor, Engine& engine, Ui& ui,
     Form& form = editor.form();
     CollectingUi collecting(ui);
     std::vector<Took> took;
-    const KeptMarks marks(form);
     std::string key = "properties:" + std::string(name);
     for (const Control* c : controls)
         key += ":" + c->name();
@@ -148,6 +123,8 @@ std::size_t setOnEach(FormEditor& editor, Engine& engine, Ui& ui,
     editor.undoStack().run(
         label,
         [&] {
+            // A size change must not re-mark the selected control alone midway.
+            const ResizeNotificationsOff quiet(form);
             for (Control* c : controls) {
                 if (!form.contains(c)) continue;
                 const std::size_t toldBefore = collecting.told;
@@ -162,7 +139,6 @@ std::size_t setOnEach(FormEditor& editor, Engine& engine, Ui& ui,
             }
         },
         key);
-    marks.restore(form);
     std::string report;
     for (const std::string& note : collecting.notes)
         report += note + "\n";

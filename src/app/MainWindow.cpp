@@ -13,6 +13,7 @@
 #include "inspector/InspectorDock.h"
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
+#include "objects/ObjectsDock.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
 #include "workbench/ControlToolbar.h"
@@ -50,6 +51,10 @@ MainWindow::MainWindow(AppCore& core, QWidget* parent) : QMainWindow(parent), co
     addDockWidget(Qt::BottomDockWidgetArea, checks_);
     checks_->hide();
     connect(checks_, &ChecksDock::changed, this, &MainWindow::refresh);
+    objects_ = new ObjectsDock(core_, *views_, this);
+    addDockWidget(Qt::LeftDockWidgetArea, objects_);
+    objects_->hide();
+    connect(objects_, &ObjectsDock::changed, this, &MainWindow::refresh);
     buildActions();
     buildMenus();
     buildToolBars();
@@ -142,6 +147,7 @@ void MainWindow::refresh() {
     kinds_->showTool(w.tool, w.toolLocked);
     recent_->refresh();
     docks_->refresh();
+    objects_->refresh();
     refreshEditing();
     disk_->follow();
 }

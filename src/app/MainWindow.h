@@ -18,6 +18,7 @@ namespace ornadeck::app {
 
 class AppCore;
 class ChecksDock;
+class ObjectsDock;
 class DesignerView;
 class DesignerViews;
 class DiskWatcher;
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
     ToolDocks& docks() const { return *docks_; }
     RecoveryKeeper& recovery() const { return *recovery_; }
     ChecksDock& checks() const { return *checks_; }
+    ObjectsDock& objects() const { return *objects_; }
     DiskWatcher& diskWatcher() const { return *disk_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.
@@ -114,6 +116,7 @@ class MainWindow : public QMainWindow {
     HelpWindow* help_ = nullptr;
     ToolDocks* docks_ = nullptr;
     ChecksDock* checks_ = nullptr;
+    ObjectsDock* objects_ = nullptr;
     std::optional<Library> configured_;
     RecoveryKeeper* recovery_ = nullptr;
     DiskWatcher* disk_ = nullptr;

@@ -6,6 +6,7 @@
 #include "RecentProjectsMenu.h"
 #include "checks/ChecksDock.h"
 #include "commands/CommandText.h"
+#include "objects/ObjectsDock.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -88,6 +89,7 @@ void MainWindow::buildMenus() {
     QMenu* view = addMenu(tr("&View"), "mnuView", "Windows and the grid");
     add(view, {ZoomWindow, PropertiesEditor});
     view->addAction(checks_->toggleViewAction());
+    view->addAction(objects_->toggleViewAction());
     add(view, {Separator, ZoomIn, ZoomOut, ActualSize, Separator, Grid});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
         {GenerateCode, Check, Separator, ShortNames});

@@ -86,6 +86,18 @@ class FormEditor {
     // Destroys a control of this form (a dialog with its children) and shows the form.
     void removeControl(Control& control);
 
+    // The Objects tree's commands. Choosing makes `current` the selected object (the form for
+    // none) and marks exactly `marked`, in order.
+    void chooseControls(Control* current, const std::vector<Control*>& marked);
+    // The inspector's Name row on a control (the form for none): the same rules and
+    // messages, one undo step.
+    Status rename(Control* control, std::string_view name);
+    // Deletes every control of the list still on this form as one undo step.
+    void deleteControls(const std::vector<Control*>& controls);
+    // Puts a control at `index` of its parent's stacking order as one undo step; false when
+    // nothing moved. Menus and the menu bar keep their order.
+    bool moveInStack(Control& control, int index);
+
     // Arrows move the marked controls (Shift: size them; Ctrl: by one pixel even in grid
     // mode), Escape raises the tool, Tab and Shift+Tab select the next and previous control.
     // Returns whether the key did anything here.

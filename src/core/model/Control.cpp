@@ -75,6 +75,17 @@ void Control::sendChildToBack(Control* child) {
     std::rotate(children_.begin(), children_.begin() + i, children_.begin() + i + 1);
 }
 
+void Control::moveChild(Control* child, int index) {
+    const int from = indexOf(child);
+    if (from < 0) return;
+    const int to = std::clamp(index, 0, static_cast<int>(children_.size()) - 1);
+    const auto at = [this](int i) { return children_.begin() + i; };
+    if (to < from)
+        std::rotate(at(to), at(from), at(from + 1));
+    else
+        std::rotate(at(from), at(from + 1), at(to + 1));
+}
+
 void Control::repaint() { applyDrawnSize(metrics()); }
 
 const TextMetrics& Control::metrics() const {

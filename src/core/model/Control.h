@@ -80,6 +80,9 @@ class Control {
     int indexOf(const Control* child) const;
     void bringChildToFront(Control* child);
     void sendChildToBack(Control* child);
+    // Puts a child at `index` of the stacking order (clamped to the children), the others
+    // keeping their order.
+    void moveChild(Control* child, int index);
 
     // Applies size changes drawing would make; controls that draw at a fixed size override it.
     void repaint();

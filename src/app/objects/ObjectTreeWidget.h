@@ -1,0 +1,35 @@
+#pragma once
+
+#include "workbench/ObjectTree.h"
+
+#include <QTreeWidget>
+
+namespace ornadeck::app {
+
+// The Objects tree's widget: items move among their siblings by drag and drop or Alt+Up and
+// Alt+Down, F2 renames and Delete deletes. It only asks; the dock does the work through the
+// core and then shows the result.
+class ObjectTreeWidget : public QTreeWidget {
+    Q_OBJECT
+  public:
+    explicit ObjectTreeWidget(QWidget* parent = nullptr);
+    // The current item dropped on `target`: a sibling restacks, anything else stays.
+    void dropOn(QTreeWidgetItem* target, DropSide side);
+
+  signals:
+    // `item` should go to `index` among its siblings.
+    void restackRequested(QTreeWidgetItem* item, int index);
+    void deleteRequested();
+
+  protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // The sibling under the pointer when `item` may be dropped there; null when not.
+    QTreeWidgetItem* siblingAt(QPoint pos, QTreeWidgetItem* item) const;
+};
+
+} // namespace ornadeck::app

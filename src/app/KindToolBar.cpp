@@ -3,12 +3,17 @@
 #include "workbench/ControlToolbar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDrag>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
+#include <utility>
 
 namespace ornadeck::app {
 
@@ -95,7 +100,55 @@ void KindToolBar::showLock(QAction* action, bool locked) {
     action->setIcon(QIcon(marked));
 }
 
+QAction* KindToolBar::actionOf(QObject* widget) const {
+    for (const auto& [id, a] : actions_)
+        if (widgetForAction(a) == widget) return a;
+    return nullptr;
+}
+
+// Pressing a tool and moving the pointer far enough drags a control of its kind onto a form;
+// a press that ends where it began stays a plain click.
+void KindToolBar::startDrag(QAction* action) {
+    auto* button = qobject_cast<QToolButton*>(widgetForAction(action));
+    const std::string tag(controlToolButton(library_, action->objectName().toStdString()).kindTag);
+    if (!button || tag.empty()) return;
+    auto* kind = new QMimeData;
+    kind->setData(kKindMime, QByteArray::fromStdString(tag));
+    auto* drag = new QDrag(button);
+    drag->setMimeData(kind);
+    const QPixmap picture = dragPicture_ ? dragPicture_(tag) : QPixmap();
+    drag->setPixmap(picture.isNull() ? action->icon().pixmap(24, 24) : picture);
+    // The control's top-left corner goes where the pointer drops, as a click places it.
+    drag->setHotSpot(QPoint(0, 0));
+    drag->exec(Qt::CopyAction);
+    // The drag took the release: the button must not stay pressed.
+    button->setDown(false);
+}
+
 bool KindToolBar::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        pressed_ = mouse->button() == Qt::LeftButton ? actionOf(watched) : nullptr;
+        pressedAt_ = mouse->position().toPoint();
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!pressed_ || !(mouse->buttons() & Qt::LeftButton)) break;
+        if ((mouse->position().toPoint() - pressedAt_).manhattanLength() <
+            QApplication::startDragDistance())
+            break;
+        QAction* dragged = std::exchange(pressed_, nullptr);
+        startDrag(dragged);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        pressed_ = nullptr;
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)

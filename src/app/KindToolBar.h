@@ -2,7 +2,10 @@
 
 #include "model/Library.h"
 
+#include <QPixmap>
+#include <QPoint>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -26,6 +29,12 @@ class KindToolBar : public QToolBar {
     void showTool(const std::string& kindTag, bool locked = false);
     QAction* action(const QString& id) const;
 
+    // What a drag of a tool shows under the pointer: the picture of a control of its kind.
+    using DragPicture = std::function<QPixmap(const std::string& kindTag)>;
+    void setDragPicture(DragPicture picture) { dragPicture_ = std::move(picture); }
+    // The type of the data a tool's drag carries: its kind tag.
+    static constexpr const char* kKindMime = "application/x-ornadeck-kind";
+
   signals:
     // The user chose a kind, or raised the pressed button (empty tag). A double-click
     // chooses it locked: it stays down after each placement.
@@ -39,12 +48,18 @@ class KindToolBar : public QToolBar {
   private:
     void onTriggered(QAction* action);
     void showLock(QAction* action, bool locked);
+    QAction* actionOf(QObject* widget) const;
+    void startDrag(QAction* action);
 
     Library library_ = Library::PToolboxLib;
     std::map<QString, QAction*> actions_;
     std::map<QAction*, QIcon> plainIcons_;
     QAction* locking_ = nullptr;
     QAction* locked_ = nullptr;
+    // A press on a tool that may become a drag: the tool and where the press was.
+    QAction* pressed_ = nullptr;
+    QPoint pressedAt_;
+    DragPicture dragPicture_;
 };
 
 } // namespace ornadeck::app

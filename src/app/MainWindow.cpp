@@ -16,6 +16,7 @@
 #include "objects/ObjectsDock.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
+#include "views/PictureImage.h"
 #include "workbench/ControlToolbar.h"
 
 #include <QApplication>
@@ -211,6 +212,18 @@ void MainWindow::insertControl(const std::string& kindTag) {
     view->editor().insertControl(kindTag);
     view->invalidatePicture();
     refresh();
+}
+
+// The control a drag from the toolbar would place, as the active view shows it: every Palm
+// pixel the view's whole block of screen pixels.
+QPixmap MainWindow::dragPicture(const std::string& kindTag) const {
+    const std::unique_ptr<Control> sample = core_.kits.current().engine->sampleOf(kindTag);
+    if (!sample) return {};
+    DesignerView* view = views_->shownActiveView();
+    const int factor = view ? view->mapping().factor() : 2;
+    QImage picture = toQImage(core_.renderer.control(*sample).scaled(factor));
+    picture.setDevicePixelRatio(view ? view->mapping().devicePixelRatio() : 1.0);
+    return QPixmap::fromImage(picture);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
     RecoveryKeeper& recovery() const { return *recovery_; }
     ChecksDock& checks() const { return *checks_; }
     ObjectsDock& objects() const { return *objects_; }
+    // What a drag of a control tool shows: a control of the kind at the active view's zoom.
+    QPixmap dragPicture(const std::string& kindTag) const;
     DiskWatcher& diskWatcher() const { return *disk_; }
 
     // Brings every view, caption, state and enabled flag in line with the core.

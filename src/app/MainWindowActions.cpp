@@ -124,6 +124,7 @@ void MainWindow::buildToolBars() {
                 if (!core_.workspace.toolLocked) core_.workspace.chooseTool({}, false);
                 refresh();
             });
+            kinds_->setDragPicture([this](const std::string& tag) { return dragPicture(tag); });
         } else {
             tb = new QToolBar(qText(info.caption), this);
             tb->setObjectName(qText(info.name));

@@ -73,5 +73,19 @@ TEST_F(FormRendererTest, SelectionMarksShowInTheMarkColour) {
     EXPECT_EQ(exported, renderer.designer(form));
 }
 
+TEST_F(FormRendererTest, AControlAlonePaintsAsOnTheScreenWithoutItsMarks) {
+    Control* button = place("Button", 30, 30);
+    engine.setSelected(*button, true, false);
+    const Image alone = renderer.control(*button);
+    ASSERT_EQ(alone.width(), button->width());
+    ASSERT_EQ(alone.height(), button->height());
+    engine.setSelected(*button, false, false);
+    const Image screen = renderer.surface(form);
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            ASSERT_EQ(alone.at(x, y), screen.at(button->left() + x, button->top() + y))
+                << x << "," << y;
+}
+
 } // namespace
 } // namespace ornadeck

@@ -1,5 +1,6 @@
-// Placing a control by keyboard: Edit > Insert Control.
+// Placing a control without a click: Edit > Insert Control, and a drop from the toolbar.
 #include "designer/FreePlace.h"
+#include "designer/GridMode.h"
 #include "model/TPTDialog.h"
 #include "support/FormEditorFixture.h"
 
@@ -72,6 +73,42 @@ TEST_F(InsertControlTest, GoesIntoTheTestedDialogAndOnAFullScreenStillPlaces) {
     const std::size_t before = form.surface().children().size();
     window.insertControl("Button");
     EXPECT_EQ(form.surface().children().size(), before + 1);
+}
+
+TEST_F(InsertControlTest, ADropPlacesWhereAClickWouldAndOutsideTheScreenNothing) {
+    setGridMode(workspace, true);
+    workspace.chooseTool("Label", false);
+    struct Case {
+        Point drop;
+        bool placed;
+        Point userAt; // where a click with the tool down puts it
+    } cases[] = {{{30, 41}, true, {32, 40}},
+                 {{-3, 50}, false, {}},
+                 {{50, 161}, false, {}},
+                 {{159, 159}, true, {160, 160}}};
+    for (const Case& c : cases) {
+        const std::size_t before = form.surface().children().size();
+        EXPECT_EQ(window.dropControl("Button", c.drop), c.placed) << c.drop.x << "," << c.drop.y;
+        ASSERT_EQ(form.surface().children().size(), before + (c.placed ? 1 : 0));
+        if (!c.placed) continue;
+        Control* made = workspace.selected.control;
+        EXPECT_EQ(made->userLeft(), c.userAt.x);
+        EXPECT_EQ(made->userTop(), c.userAt.y);
+    }
+    EXPECT_EQ(workspace.tool, "Label"); // the chosen tool is not the dropped one
+
+    // Dropped on the tested dialog, even over one of its controls, it goes inside.
+    setGridMode(workspace, false);
+    window.dropControl("Dialog", {10, 30});
+    auto* dialog = dynamic_cast<TPTDialog*>(workspace.selected.control);
+    ASSERT_NE(dialog, nullptr);
+    const Point inside{dialog->left() + 20, dialog->top() + 30};
+    ASSERT_TRUE(window.dropControl("Button", inside));
+    Control* child = workspace.selected.control;
+    EXPECT_EQ(child->parent(), dialog);
+    EXPECT_EQ(child->userLeft(), 20);
+    ASSERT_TRUE(window.dropControl("Label", {inside.x + 2, inside.y + 2}));
+    EXPECT_EQ(workspace.selected.control->parent(), dialog);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "views/DesignerView.h"
 
 #include "AppCore.h"
+#include "KindToolBar.h"
 #include "views/PictureImage.h"
 #include "views/PointerState.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -58,6 +62,7 @@ DesignerView::DesignerView(AppCore& core, Form& form, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Form designer"));
+    setAcceptDrops(true);
     setWhatsThis(tr("The form's Palm screen. Click a control tool, then the screen, to place "
                     "a control."));
     updateMapping();
@@ -128,6 +133,33 @@ void DesignerView::paintGuides(QPainter& painter, qreal scale) {
         else
             painter.drawLine(toView(g.from, g.at), toView(g.to, g.at));
     }
+}
+
+// A control tool dragged from the toolbar drops where a click would place it.
+void DesignerView::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasFormat(KindToolBar::kKindMime)) event->acceptProposedAction();
+}
+
+void DesignerView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasFormat(KindToolBar::kKindMime)) return event->ignore();
+    // Over the device around the screen the drop is refused, and the pointer says so.
+    if (editor_.acceptsDrop(mapping_.toSurface(event->position())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void DesignerView::dropEvent(QDropEvent* event) {
+    const QByteArray kind = event->mimeData()->data(KindToolBar::kKindMime);
+    if (kind.isEmpty() ||
+        !editor_.dropControl(kind.toStdString(), mapping_.toSurface(event->position()))) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    setFocus();
+    invalidatePicture();
+    emit changed();
 }
 
 void DesignerView::mousePressEvent(QMouseEvent* e) {

@@ -78,6 +78,12 @@ class FormEditor {
     // title), inside the tested dialog when one is shown and the kind may go there; on a full
     // screen at the first point. The chosen tool stays as it was.
     void insertControl(const std::string& tool);
+    // A tool dropped at a point of the surface places its control there as a click with the
+    // tool down would (snapped to the grid; inside the tested dialog when dropped on it and
+    // the kind may go there). A drop outside the screen places nothing; the chosen tool stays.
+    bool dropControl(const std::string& tool, Point onSurface);
+    // Whether a drop at the point would place anything.
+    bool acceptsDrop(Point onSurface) const;
 
     // Popup menu and keyboard commands on the selected control.
     void deleteSelected();
@@ -149,6 +155,9 @@ class FormEditor {
     void afterRestore();
     void nudge(DesignerKey key, ShiftState shift);
     void selectNeighbour(bool backwards);
+    // Places a control of the tool at `at` of `parent` as a click would; the chosen tool
+    // stays as it was.
+    void placeWithTool(const std::string& tool, Control& parent, Point at);
 
     Workspace& workspace_;
     Ui& ui_;

@@ -40,6 +40,16 @@ Image FormRenderer::designer(const Form& form, Aids aids) const {
     return image;
 }
 
+Image FormRenderer::control(const Control& control) const {
+    Image image(std::max(control.width(), 1), std::max(control.height(), 1), control.color());
+    Canvas canvas(image, fonts_);
+    canvas.setOrigin(0, 0);
+    canvas.setClip(0, 0, image.width(), image.height());
+    canvas.hideDesignAids();
+    paintControl(canvas, control);
+    return image;
+}
+
 void FormRenderer::paint(Image& image, const Form& form, int x, int y, Aids aids) const {
     const TCCForm& screen = form.surface();
     const Rect screenRect{x, y, x + screen.width(), y + screen.height()};

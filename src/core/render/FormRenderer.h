@@ -4,6 +4,7 @@
 
 namespace ornadeck {
 
+class Control;
 class FontSet;
 class Form;
 
@@ -20,6 +21,9 @@ class FormRenderer {
 
     Image surface(const Form& form, Aids aids = Aids::Shown) const;
     Image designer(const Form& form, Aids aids = Aids::Shown) const;
+    // One control alone, its window's size, without marks: what a drag from the toolbar
+    // carries under the pointer.
+    Image control(const Control& control) const;
 
   private:
     // Paints the form with its screen's top-left corner at (x, y) of the image.

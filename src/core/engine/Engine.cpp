@@ -150,7 +150,8 @@ void Engine::destroyControl(Form& form, Control* control) {
 
 std::unique_ptr<Control> Engine::sampleOf(const std::string& tool) const {
     const KindRecipe* recipe = findRecipe(recipes(), tool);
-    return recipe ? recipe->make("Sample", 0, 0) : nullptr;
+    // Named after its kind, so a picture of it says what it is ("Button", not a made-up name).
+    return recipe ? recipe->make(tool, 0, 0) : nullptr;
 }
 
 bool Engine::createControl(Form& form, int x, int y, Control* target) {

@@ -24,6 +24,15 @@ constexpr Key kDesignerKeys[] = {
     {"Double-click a Controls button", "Lock it: each click places another control"},
     {"Shift+click", "Add a control to the marked ones"},
     {"Drag on the empty form", "Mark every control the band touches"},
+    {"Ctrl while dragging", "Single pixels, and no alignment guides"},
+    {"Drag a Controls button onto the form", "Place a control of its kind where it drops"},
+};
+
+constexpr Key kObjectsKeys[] = {
+    {"Ctrl+click, Shift+click", "Mark several controls of one form"},
+    {"F2", "Rename the chosen control or form"},
+    {"Delete", "Delete the chosen controls"},
+    {"Alt+Up, Alt+Down", "Move the control back or forward in the stacking order"},
 };
 
 constexpr Key kInspectorKeys[] = {
@@ -67,6 +76,10 @@ QString keyboardPageHtml() {
                            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
                            "<tr><th>Keys</th><th>What they do</th></tr>\n");
     html += rows(std::begin(kInspectorKeys), std::end(kInspectorKeys));
+    html += QStringLiteral("</table><h2>In the Objects window</h2>"
+                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
+                           "<tr><th>Keys</th><th>What they do</th></tr>\n");
+    html += rows(std::begin(kObjectsKeys), std::end(kObjectsKeys));
     html += QStringLiteral("</table></body></html>");
     return html;
 }

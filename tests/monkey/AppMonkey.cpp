@@ -11,8 +11,11 @@
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "objects/ObjectTreeWidget.h"
+#include "objects/ObjectsDock.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
+#include "workbench/ControlToolbar.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,6 +26,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -69,6 +73,8 @@ class Monkey {
     void pointer(DesignerView& view);
     void key(QWidget& target);
     void inspector();
+    void objects();
+    void dropTool(DesignerView& view);
     void outsideWrite();
     QPoint somewhere(const QWidget& w) {
         return {ui_.below(std::max(1, w.width())), ui_.below(std::max(1, w.height()))};
@@ -186,8 +192,70 @@ void Monkey::onMainWindow() {
         return inspector();
     default:
         if (ui_.chance(4)) return outsideWrite();
+        if (ui_.chance(3)) return objects();
+        if (view && ui_.chance(2)) return dropTool(*view);
         return key(window_);
     }
+}
+
+// The Objects tree: a click with or without Ctrl or Shift, then perhaps a rename, a delete or
+// a restack by keyboard.
+void Monkey::objects() {
+    ObjectsDock& dock = window_.objects();
+    if (!dock.isVisible()) return;
+    ObjectTreeWidget& tree = dock.tree();
+    std::vector<QTreeWidgetItem*> items;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        items.push_back(*it);
+    if (items.empty()) return;
+    QTreeWidgetItem* item =
+        items[static_cast<std::size_t>(ui_.below(static_cast<int>(items.size())))];
+    tree.scrollToItem(item);
+    const Qt::KeyboardModifiers keys = modifiers();
+    note("objects click " + item->text(0).toStdString() + " with " + std::to_string(keys.toInt()));
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, keys, tree.visualItemRect(item).center());
+    tree.setFocus();
+    switch (ui_.below(5)) {
+    case 0: {
+        QTest::keyClick(&tree, Qt::Key_F2);
+        const std::string typed = ui_.text();
+        note("objects rename '" + typed + "'");
+        for (QLineEdit* line : tree.findChildren<QLineEdit*>())
+            if (line->isVisible()) {
+                line->selectAll();
+                QTest::keyClicks(line, QString::fromStdString(typed));
+                QTest::keyClick(line, ui_.chance(4) ? Qt::Key_Escape : Qt::Key_Return);
+                break;
+            }
+        return;
+    }
+    case 1:
+        note("objects delete");
+        return QTest::keyClick(&tree, Qt::Key_Delete);
+    case 2:
+        note("objects restack");
+        return QTest::keyClick(&tree, ui_.chance(2) ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
+    default:
+        return;
+    }
+}
+
+// A control tool dropped at a random point of the view, as a drag from the toolbar ends.
+void Monkey::dropTool(DesignerView& view) {
+    const QList<QAction*> tools = window_.kindToolBar().actions();
+    if (tools.isEmpty()) return;
+    QAction* tool = tools[ui_.below(static_cast<int>(tools.size()))];
+    const std::string_view kind =
+        controlToolButton(core_.workspace.library, tool->objectName().toStdString()).kindTag;
+    const QPoint at = somewhere(view);
+    note("drop " + tool->objectName().toStdString() + " at " + std::to_string(at.x()) + "," +
+         std::to_string(at.y()));
+    QMimeData data;
+    data.setData(KindToolBar::kKindMime, QByteArray(kind.data(), static_cast<int>(kind.size())));
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&view, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&view, &drop);
 }
 
 void Monkey::triggerCommand() {
@@ -335,6 +403,7 @@ int main(int argc, char* argv[]) {
         core.ui.setScript(&ui);
         MainWindow window(core);
         window.start();
+        window.objects().toggleViewAction()->trigger();
         window.resize(1024, 768);
         window.show();
         Monkey monkey(window, core, ui, scratch);

@@ -22,11 +22,6 @@ class MultiEditTest : public test::InspectorFixture {
         }
         inspector.sync();
     }
-    FormEditor& editorOf(Form& form) {
-        auto& e = editors[&form];
-        if (!e) e = std::make_unique<FormEditor>(workspace, ui, kits, form);
-        return *e;
-    }
     std::vector<std::string> rowNames() const {
         std::vector<std::string> names;
         for (const PropertyRow& r : inspector.rows())

@@ -12,11 +12,6 @@ using test::Strings;
 
 class ObjectTreeTest : public test::InspectorFixture {
   protected:
-    FormEditor& editorOf(Form& form) {
-        auto& e = editors[&form];
-        if (!e) e = std::make_unique<FormEditor>(workspace, ui, kits, form);
-        return *e;
-    }
     // Each line of the tree, indented by two spaces a level.
     Strings lines() const {
         Strings out;

@@ -42,6 +42,12 @@ class InspectorFixture : public testing::Test {
         return kits.current().engine->getProperty(*workspace.selected.form, c, name);
     }
     Strings entries(const std::string& name) const { return inspector.entries(row(name)); }
+    // The form's designer window, made on first use as the inspector makes it.
+    FormEditor& editorOf(Form& form) {
+        auto& e = editors[&form];
+        if (!e) e = std::make_unique<FormEditor>(workspace, ui, kits, form);
+        return *e;
+    }
 
     Workspace workspace;
     test::FakeUi ui;

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/LibraryKit.h"
+#include "model/Point.h"
+#include "model/SilentUi.h"
+#include "model/Workspace.h"
+#include "render/Image.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ornadeck {
+
+class Control;
+class Form;
+class FormRenderer;
+
+// Trying the project's forms as the generated program runs them, on copies: the design, its
+// undo history, its modified state and its files never change. Taps come in screen pixels
+// (the surface's own, 0 to 159); what to draw comes back as the screen's picture.
+//
+// What the copy knows it does: a Button whose ShowForm names a form shows that form, naming
+// a dialog of the form opens it, and a dialog's button without one closes the dialog; check
+// boxes, switches and push buttons toggle, one on in a group. What it cannot know, the user's
+// own handler, it only names in the status line.
+class PreviewSession {
+  public:
+    // Copies every form of `design`; the preview starts on the form named `firstForm`, else
+    // on the active one, else on the first.
+    PreviewSession(const Workspace& design, const LibraryKits& designKits,
+                   const std::string& firstForm);
+    ~PreviewSession();
+    PreviewSession(const PreviewSession&) = delete;
+    PreviewSession& operator=(const PreviewSession&) = delete;
+
+    // The form on the screen; null when there is none or the preview has ended.
+    const Form* shownForm() const;
+    // "Preview - NAME" for the shown form.
+    std::string caption() const;
+    // What the last tap would run that the preview does not: "OnOkButton()", "case OkButton".
+    const std::string& status() const { return status_; }
+    bool ended() const { return ended_; }
+
+    void tap(Point onScreen);
+    // Backspace: the form shown before this one, if any.
+    void back();
+    // Escape, or the silkscreen's home icon: the preview ends.
+    void end() { ended_ = true; }
+
+    // The screen as the handheld shows it now.
+    Image screen(const FormRenderer& renderer) const;
+
+  private:
+    Form* formNamed(const std::string& name) const;
+    Control* dialogOpen() const;
+    Control* controlAt(Point onScreen) const;
+    void show(Form& form);
+    void press(Control& control);
+    void follow(Control& button, const std::string& target);
+    void toggle(Control& control);
+    std::string handlerOf(const Control& control) const;
+    std::string property(const Control& control, const char* name) const;
+    void setProperty(Control& control, const char* name, const std::string& value);
+
+    Workspace workspace_;
+    SilentUi ui_;
+    LibraryKits kits_;
+    std::vector<Form*> backStack_;
+    Form* shown_ = nullptr;
+    std::string status_;
+    bool ended_ = false;
+};
+
+} // namespace ornadeck

@@ -2,14 +2,25 @@
 
 #include "cli/PngFile.h"
 #include "cli/StderrUi.h"
+#include "codegen/GenerationSettings.h"
+#include "engine/LibraryKit.h"
+#include "model/Form.h"
 #include "model/IniFile.h"
 #include "model/IntText.h"
+#include "model/Names.h"
+#include "model/SilentUi.h"
+#include "model/Workspace.h"
 #include "platform/Platform.h"
+#include "render/DevicePicture.h"
+#include "render/FormRenderer.h"
 #include "render/PalmFonts.h"
 #include "workbench/FormPicture.h"
+#include "workbench/HeadlessProject.h"
+#include "workbench/PreviewSession.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ornadeck::cli {
@@ -26,7 +37,70 @@ struct Options {
     std::string out;
     std::string scale = "1";
     bool device = false;
+    // Taps on the screen, "X,Y" in Palm pixels, run in order by a preview before drawing.
+    std::vector<std::string> taps;
 };
+
+std::optional<Point> parseTap(const std::string& text) {
+    const auto comma = text.find(',');
+    if (comma == std::string::npos) return std::nullopt;
+    const auto x = parseStrictInt(text.substr(0, comma));
+    const auto y = parseStrictInt(text.substr(comma + 1));
+    if (!x || !y || *x < 0 || *y < 0 || *x >= 160 || *y >= 160) return std::nullopt;
+    return Point{*x, *y};
+}
+
+std::string checkTap(const std::string& text) {
+    return parseTap(text) ? std::string() : "takes X,Y: two whole numbers from 0 to 159";
+}
+
+bool isProjectFile(const fs::path& path) { return sameName(path.extension().string(), ".ozp"); }
+
+// A project (or a form alone) tried as the program runs it: the taps go through a preview,
+// and the screen it ends on is drawn.
+int renderPreview(const Options& options, const fs::path& fontFolder, std::ostream& out,
+                  std::ostream& err) {
+    StderrUi ui(err);
+    const PalmFonts fonts = PalmFonts::load(fontFolder, ui);
+    Workspace workspace;
+    workspace.metrics = &fonts;
+    SilentUi quiet;
+    LibraryKits kits(workspace, quiet);
+    HeadlessProject project;
+    const fs::path input = platform::pathFromUtf8(options.form);
+    const Status loaded = isProjectFile(input)
+                              ? loadHeadlessProject(input, workspace, kits, project)
+                              : loadHeadlessForms({input}, workspace, kits, project);
+    for (const std::string& warning : project.warnings)
+        err << "ornadeck-cli: warning: " << warning << "\n";
+    if (!loaded) {
+        err << "ornadeck-cli: " << loaded.message() << "\n";
+        return 1;
+    }
+    workspace.library = project.library;
+    workspace.forms = std::move(project.forms);
+    const std::string first = GenerationSettings::read(project.ini, "").firstForm;
+    PreviewSession preview(workspace, kits, first);
+    for (const std::string& tap : options.taps)
+        preview.tap(*parseTap(tap));
+    const FormRenderer renderer(fonts);
+    Image picture = preview.screen(renderer);
+    if (options.device) {
+        Image whole = DevicePicture::image();
+        whole.blit(picture, DevicePicture::kScreenLeft, DevicePicture::kScreenTop);
+        picture = std::move(whole);
+    }
+    if (Status s = writePng(picture.scaled(*parseStrictInt(options.scale)),
+                            platform::pathFromUtf8(options.out));
+        !s) {
+        err << "ornadeck-cli: " << s.message() << "\n";
+        return 1;
+    }
+    if (!preview.status().empty())
+        err << "ornadeck-cli: the last tap runs " << preview.status() << "\n";
+    out << options.out << "\n";
+    return 0;
+}
 
 // Decimal only: "010" is ten pixels, not eight.
 std::string checkScale(const std::string& text) {
@@ -39,6 +113,8 @@ std::string checkScale(const std::string& text) {
 
 int render(const Options& options, const fs::path& fontFolder, std::ostream& out,
            std::ostream& err) {
+    if (!options.taps.empty() || isProjectFile(platform::pathFromUtf8(options.form)))
+        return renderPreview(options, fontFolder, out, err);
     IniFile ini;
     if (Status s = ini.load(platform::pathFromUtf8(options.form)); !s) {
         err << "ornadeck-cli: " << s.message() << "\n";
@@ -76,7 +152,8 @@ Command addRenderCommand(CLI::App& tool, const fs::path& fontFolder, std::ostrea
         "render",
         "Draw a form's screen as the designer shows it (or, with --device, the whole designer "
         "picture) into a PNG file");
-    app->add_option("form", options->form, "The form file (.ozf)")
+    app->add_option("form", options->form,
+                    "The form file (.ozf), or a project (.ozp) whose first form is drawn")
         ->type_name("FORM.ozf")
         ->required();
     app->add_option("-o,--output", options->out, "The PNG file to write")
@@ -86,6 +163,11 @@ Command addRenderCommand(CLI::App& tool, const fs::path& fontFolder, std::ostrea
         ->type_name("N")
         ->check(CLI::Validator(checkScale, "", "scale"));
     app->add_flag("--device", options->device, "Draw the handheld around the screen");
+    app->add_option("--tap", options->taps,
+                    "Tap the screen at X,Y (Palm pixels) as the program would take it, before "
+                    "drawing; repeatable, in order")
+        ->type_name("X,Y")
+        ->check(CLI::Validator(checkTap, "", "tap"));
     return {app,
             [options, fontFolder, &out, &err] { return render(*options, fontFolder, out, err); }};
 }

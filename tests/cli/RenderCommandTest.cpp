@@ -91,5 +91,39 @@ TEST_F(RenderCommand, MissingFontsAreReportedAndDrawingGoesOn) {
     EXPECT_TRUE(fs::exists(dir / "a.png"));
 }
 
+// A walk through the example's forms as pictures: the OK button shows Settings (its dialog
+// closed until a button opens it); a button without a form names its handler.
+TEST_F(RenderCommand, TapsWalkThroughTheProjectsFormsBeforeDrawing) {
+    const fs::path project = examples / "ptoolbox/Palm.ozp";
+    const auto draw = [&](std::vector<std::string> taps) {
+        std::vector<std::string> args{project.string(), "-o", (dir / "walk.png").string()};
+        for (const std::string& tap : taps) {
+            args.push_back("--tap");
+            args.push_back(tap);
+        }
+        EXPECT_EQ(run(args), 0) << err.str();
+        return cli::readPng(dir / "walk.png");
+    };
+    const auto start = draw({});
+    ASSERT_TRUE(
+        run({(examples / "ptoolbox/Main.ozf").string(), "-o", (dir / "main.png").string()}) == 0);
+    const auto main = cli::readPng(dir / "main.png");
+    ASSERT_TRUE(start && main);
+    EXPECT_TRUE(*start == *main); // the first form, as a picture for others shows it
+
+    const auto settings = draw({"20,22"}); // OkButton: ShowForm=Settings
+    ASSERT_TRUE(settings);
+    EXPECT_FALSE(*settings == *start);
+    EXPECT_EQ(settings->at(5, 5), start->at(5, 5)); // both a titled form
+
+    const auto more = draw({"75,22"}); // More: no form to show, only its handler
+    ASSERT_TRUE(more);
+    EXPECT_TRUE(*more == *start);
+    EXPECT_NE(err.str().find("case More"), std::string::npos);
+
+    for (const char* bad : {"20", "20,", "-1,5", "5,160", "a,b"})
+        EXPECT_EQ(run({project.string(), "-o", (dir / "x.png").string(), "--tap", bad}), 2) << bad;
+}
+
 } // namespace
 } // namespace ornadeck

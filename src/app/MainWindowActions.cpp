@@ -92,7 +92,7 @@ void MainWindow::buildMenus() {
     view->addAction(objects_->toggleViewAction());
     add(view, {Separator, ZoomIn, ZoomOut, ActualSize, Separator, Grid});
     add(addMenu(tr("&Project"), "mnuProject", "Project commands"),
-        {GenerateCode, Check, Separator, ShortNames});
+        {GenerateCode, Preview, Check, Separator, ShortNames});
     QMenu* tools = addMenu(tr("&Tools"), "mnuTools", "Tools");
     add(tools, {Options});
     tools->menuAction()->setVisible(false);

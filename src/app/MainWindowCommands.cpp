@@ -10,6 +10,7 @@
 #include "generate/GenerateDialog.h"
 #include "inspector/ToolDocks.h"
 #include "model/Form.h"
+#include "preview/PreviewWindow.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
 
@@ -95,6 +96,8 @@ void MainWindow::connectCommands() {
         if (p.generateCode()) GenerateDialog::run(core_.generate, core_.ui, this);
     });
     enableWhen(GenerateCode, [&w] { return w.generateEnabled; });
+    bind(Preview, this, [this] { PreviewWindow::open(core_, *views_, this); });
+    enableWhen(Preview, [&w] { return w.generateEnabled; });
     on(Check, [this] { checks_->showAndCheck(); });
     bind(HelpContents, this, [this] { showHelp(); });
     bind(About, this, [this] {

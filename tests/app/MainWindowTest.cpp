@@ -52,11 +52,22 @@ TEST_F(MainWindowTest, EveryShortcutRunsItsCommand) {
     place("spbButton", {20, 20});
     // In an order in which each is enabled and none ends the session: a step to undo,
     // a zoom to leave, the project never saved (its dialogs are cancelled).
-    const char* const order[] = {
-        "mnuCopy",         "mnuPaste",           "mnuCut",           "mnuUndo",
-        "mnuRedo",         "mnuZoomIn",          "mnuZoomOut",       "mnuActualSize",
-        "mnuCheck",        "mnuSaveProject",     "mnuSaveProjectAs", "mnuProjectGenerateCode",
-        "mnuHelpContents", "mnuFileOpenProject", "mnuNewProject"};
+    const char* const order[] = {"mnuCopy",
+                                 "mnuPaste",
+                                 "mnuCut",
+                                 "mnuUndo",
+                                 "mnuRedo",
+                                 "mnuZoomIn",
+                                 "mnuZoomOut",
+                                 "mnuActualSize",
+                                 "mnuCheck",
+                                 "mnuPreview",
+                                 "mnuSaveProject",
+                                 "mnuSaveProjectAs",
+                                 "mnuProjectGenerateCode",
+                                 "mnuHelpContents",
+                                 "mnuFileOpenProject",
+                                 "mnuNewProject"};
     std::set<std::string> pressed;
     for (const char* id : order) {
         QAction* action = window->command(id);
@@ -69,6 +80,8 @@ TEST_F(MainWindowTest, EveryShortcutRunsItsCommand) {
             QTest::keySequence(activeView(), keys);
             EXPECT_EQ(ran.count(), 1) << id << " " << keys.toString().toStdString();
             if (window->helpWindow()) window->helpWindow()->close();
+            for (QWidget* preview : QApplication::topLevelWidgets())
+                if (preview->objectName() == "frmPreview") preview->close();
         }
         pressed.insert(id);
     }

@@ -57,6 +57,8 @@ constexpr std::array kCommands{
     // Project
     CommandInfo{CommandId::GenerateCode, "mnuProjectGenerateCode", "&Generate Code...", "F7",
                 "Generate the PocketC source of the project", "Generate Code", "generate-code.svg"},
+    CommandInfo{CommandId::Preview, "mnuPreview", "&Preview", "Ctrl+R",
+                "Try the project's forms as on the handheld", "Preview", "preview.svg"},
     CommandInfo{CommandId::Check, "mnuCheck", "&Check", "Ctrl+Shift+K",
                 "Find what will not compile or not show on the handheld", "Check", "checks.svg"},
     CommandInfo{CommandId::ShortNames, "mnuShortNames", "&Short names", "",
@@ -106,9 +108,9 @@ constexpr std::array kCommands{
 };
 
 constexpr std::array kFileBar{
-    CommandId::NewProject, CommandId::OpenProject, CommandId::SaveProject,
-    CommandId::Separator,  CommandId::NewForm,     CommandId::OpenForm,
-    CommandId::SaveForm,   CommandId::Separator,   CommandId::GenerateCode};
+    CommandId::NewProject,   CommandId::OpenProject, CommandId::SaveProject, CommandId::Separator,
+    CommandId::NewForm,      CommandId::OpenForm,    CommandId::SaveForm,    CommandId::Separator,
+    CommandId::GenerateCode, CommandId::Preview};
 constexpr std::array kEditBar{CommandId::Cut,       CommandId::Copy, CommandId::Paste,
                               CommandId::Separator, CommandId::Undo, CommandId::Redo};
 constexpr std::array kAlignBar{

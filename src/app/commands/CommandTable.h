@@ -34,6 +34,7 @@ enum class CommandId {
     ActualSize,
     Grid,
     GenerateCode,
+    Preview,
     Check,
     ShortNames,
     Options,

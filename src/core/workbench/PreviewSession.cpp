@@ -1,9 +1,12 @@
 #include "workbench/PreviewSession.h"
 
+#include "codegen/GenerationSettings.h"
 #include "designer/FormSnapshot.h"
 #include "engine/Engine.h"
 #include "formfile/FormSections.h"
 #include "model/Form.h"
+#include "model/IniFile.h"
+#include "render/DevicePicture.h"
 #include "render/FormRenderer.h"
 
 #include <algorithm>
@@ -40,6 +43,8 @@ PreviewSession::PreviewSession(const Workspace& design, const LibraryKits& desig
     const FormSections& designSections = *designKits.current().sections;
     const LibraryKit& kit = kits_.current();
     for (const auto& source : design.forms) {
+        // A closed form is no part of the generated program.
+        if (!source->visible()) continue;
         const FormSnapshot snapshot = captureForm(*source, design, designSections);
         auto copy = std::make_unique<Form>(source->name(), design.metrics);
         SectionReadContext context{*copy, workspace_, *kit.engine};
@@ -58,6 +63,13 @@ PreviewSession::PreviewSession(const Workspace& design, const LibraryKits& desig
 }
 
 PreviewSession::~PreviewSession() = default;
+
+std::string PreviewSession::firstFormOf(const Workspace& design) {
+    IniFile ini;
+    // A project never saved, or unreadable, names none.
+    if (design.projectPath.empty() || !ini.load(design.projectPath)) return {};
+    return GenerationSettings::read(ini, "").firstForm;
+}
 
 Form* PreviewSession::formNamed(const std::string& name) const {
     for (const auto& form : workspace_.forms)
@@ -103,6 +115,8 @@ void PreviewSession::show(Form& form) {
 void PreviewSession::tap(Point onScreen) {
     if (ended_ || !shown_) return;
     status_.clear();
+    const int x = onScreen.x + DevicePicture::kScreenLeft, y = onScreen.y + DevicePicture::kScreenTop;
+    if (DevicePicture::kHomeIcon.contains(x, y)) return end();
     if (Control* control = controlAt(onScreen)) press(*control);
 }
 

@@ -26,11 +26,13 @@ class FormRenderer;
 // own handler, it only names in the status line.
 class PreviewSession {
   public:
-    // Copies every form of `design`; the preview starts on the form named `firstForm`, else
-    // on the active one, else on the first.
+    // Copies every shown form of `design`; the preview starts on the form named `firstForm`,
+    // else on the active one, else on the first.
     PreviewSession(const Workspace& design, const LibraryKits& designKits,
                    const std::string& firstForm);
     ~PreviewSession();
+    // The form the generated program starts on, as the project file names it; empty for none.
+    static std::string firstFormOf(const Workspace& design);
     PreviewSession(const PreviewSession&) = delete;
     PreviewSession& operator=(const PreviewSession&) = delete;
 
@@ -42,6 +44,7 @@ class PreviewSession {
     const std::string& status() const { return status_; }
     bool ended() const { return ended_; }
 
+    // A tap in screen pixels; outside the screen, the silkscreen's home icon ends the preview.
     void tap(Point onScreen);
     // Backspace: the form shown before this one, if any.
     void back();

@@ -1,0 +1,61 @@
+#include "preview/HandheldView.h"
+
+#include "render/DevicePicture.h"
+#include "render/FormRenderer.h"
+#include "views/PictureImage.h"
+#include "workbench/PreviewSession.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ornadeck::app {
+
+HandheldView::HandheldView(PreviewSession& preview, const FormRenderer& renderer, int zoom,
+                           QWidget* parent)
+    : QWidget(parent), preview_(preview), renderer_(renderer), mapping_(zoom, devicePixelRatioF()) {
+    setObjectName("viewHandheld");
+    setAccessibleName(tr("Handheld"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(sizeHint());
+}
+
+QSize HandheldView::sizeHint() const {
+    return mapping_.logicalSize(DevicePicture::kWidth, DevicePicture::kHeight);
+}
+
+void HandheldView::paintEvent(QPaintEvent*) {
+    Image picture = DevicePicture::image();
+    picture.blit(preview_.screen(renderer_), DevicePicture::kScreenLeft, DevicePicture::kScreenTop);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const qreal scale = mapping_.factor() / mapping_.devicePixelRatio();
+    painter.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale),
+                      toQImage(picture));
+}
+
+void HandheldView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    preview_.tap(mapping_.toSurface(event->position()));
+    update();
+    emit changed();
+}
+
+void HandheldView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        preview_.end();
+        break;
+    case Qt::Key_Backspace:
+        preview_.back();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    update();
+    emit changed();
+}
+
+} // namespace ornadeck::app

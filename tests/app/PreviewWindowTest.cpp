@@ -1,0 +1,70 @@
+// The Preview window on the shipped examples.
+#include "preview/PreviewWindow.h"
+
+#include "AppFixture.h"
+#include "preview/HandheldView.h"
+
+#include <QLabel>
+
+namespace ornadeck::app::test {
+namespace {
+
+class PreviewWindowTest : public AppFixture {
+  protected:
+    PreviewWindow* openPreview(const char* project) {
+        window->openPaths({QString::fromStdString((sourceDir() / "examples" / project).string())});
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(window->command("mnuPreview")->isEnabled());
+        activeView()->setFocus();
+        QTest::keyClick(activeView(), Qt::Key_R, Qt::ControlModifier);
+        return window->findChild<PreviewWindow*>();
+    }
+    // A tap at a screen pixel of the handheld, as the mouse sends it.
+    void tap(PreviewWindow& preview, Point at) {
+        HandheldView& handheld = preview.handheld();
+        QTest::mouseClick(&handheld, Qt::LeftButton, {},
+                          handheld.mapping().fromSurface(at).toPoint());
+    }
+};
+
+TEST_F(PreviewWindowTest, CtrlRShowsTheFirstFormAndAShowFormButtonChangesTheCaption) {
+    PreviewWindow* preview = openPreview("ccontrols/Demo.ozp");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "Preview - Main");
+    EXPECT_EQ(preview->handheld().accessibleName(), "Handheld");
+    EXPECT_EQ(preview->handheld().size(),
+              preview->handheld().mapping().logicalSize(167, 226)); // the designer's zoom
+    const std::string before = readFile(sourceDir() / "examples/ccontrols/Main.ozf");
+
+    tap(*preview, {27, 26}); // OkButton: ShowForm=About
+    EXPECT_EQ(preview->windowTitle(), "Preview - About");
+    preview->handheld().setFocus();
+    QTest::keyClick(&preview->handheld(), Qt::Key_Backspace);
+    EXPECT_EQ(preview->windowTitle(), "Preview - Main");
+
+    // The design is untouched: no step to undo, nothing modified.
+    EXPECT_FALSE(activeView()->editor().history().canUndo());
+    EXPECT_FALSE(activeView()->parentWidget()->isWindowModified());
+    EXPECT_EQ(readFile(sourceDir() / "examples/ccontrols/Main.ozf"), before);
+
+    QPointer<PreviewWindow> gone(preview);
+    QTest::keyClick(&preview->handheld(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
+}
+
+TEST_F(PreviewWindowTest, AButtonWithoutAFormNamesItsHandlerInTheStatusLine) {
+    PreviewWindow* preview = openPreview("ptoolbox/Palm.ozp");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "Preview - Main");
+    tap(*preview, {75, 22}); // More: ShowForm=(None)
+    EXPECT_EQ(preview->statusLine().text(), "The program runs case More here.");
+    EXPECT_EQ(preview->windowTitle(), "Preview - Main");
+    tap(*preview, {20, 22}); // OkButton: ShowForm=Settings
+    EXPECT_EQ(preview->windowTitle(), "Preview - Settings");
+    EXPECT_EQ(preview->statusLine().text(), "");
+}
+
+} // namespace
+} // namespace ornadeck::app::test

@@ -161,5 +161,41 @@ TEST_F(PreviewSessionTest, ACheckedBoxLooksAsTheDesignerDrawsACheckedOne) {
     EXPECT_EQ(checked, renderer.surface(main, FormRenderer::Aids::Hidden));
 }
 
+TEST_F(PreviewSessionTest, TheMenuBarOpensFromTheTitleOrTheMenuIconAndClosesAtTheNextTap) {
+    use(Library::CControls);
+    Form& main = newForm("Main");
+    Control* button = place(main, "Button");
+    button->setBounds(40, 60, 40, 14);
+    place(main, "Menu");
+    PreviewSession preview(workspace, kits, "Main");
+    const auto open = [&] { return preview.shownForm()->menuBar()->visible(); };
+    const Image closed = preview.screen(renderer);
+    struct Step {
+        const char* what;
+        Point tap;
+        bool menuOpen;
+    } steps[] = {
+        {"starts closed", {150, 150}, false},
+        {"the title", {5, 5}, true},
+        {"any tap closes", {150, 150}, false},
+        {"the silkscreen's menu icon", {6, 188}, true},
+        {"the button, closing first", {60, 67}, false},
+    };
+    for (const Step& s : steps) {
+        preview.tap(s.tap);
+        EXPECT_EQ(open(), s.menuOpen) << s.what;
+    }
+    EXPECT_EQ(preview.status(), ""); // the tap that closed the menu ran nothing
+    EXPECT_EQ(preview.screen(renderer), closed);
+    preview.tap({6, 188});
+    EXPECT_NE(preview.screen(renderer), closed);
+    preview.back(); // Backspace closes it too
+    EXPECT_FALSE(open());
+
+    // The home icon ends the preview.
+    preview.tap({6, 170});
+    EXPECT_TRUE(preview.ended());
+}
+
 } // namespace
 } // namespace ornadeck

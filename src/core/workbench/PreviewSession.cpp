@@ -16,6 +16,8 @@ namespace ornadeck {
 namespace {
 
 constexpr const char* kNone = "(None)";
+// The band of a form's title at the top of the screen: a tap there opens the menu bar.
+constexpr int kTitleHeight = 13;
 
 bool isToggle(const Control& c) {
     switch (c.classId()) {
@@ -54,6 +56,9 @@ PreviewSession::PreviewSession(const Workspace& design, const LibraryKits& desig
         copy->setCurrentDialog(nullptr);
         for (const auto& child : copy->surface().children())
             if (child->isDialog()) child->setVisible(false);
+        // The menu bar shows only when the user asks for it.
+        for (const auto& child : copy->windowChildren())
+            child->setVisible(false);
         workspace_.forms.push_back(std::move(copy));
     }
     Form* first = formNamed(firstForm);
@@ -117,11 +122,28 @@ void PreviewSession::tap(Point onScreen) {
     status_.clear();
     const int x = onScreen.x + DevicePicture::kScreenLeft, y = onScreen.y + DevicePicture::kScreenTop;
     if (DevicePicture::kHomeIcon.contains(x, y)) return end();
+    // An open menu closes at the next tap, wherever it lands, as the handheld's does.
+    if (menuOpen()) return showMenu(false);
+    const bool onTitle = onScreen.y >= 0 && onScreen.y < kTitleHeight && !dialogOpen();
+    if (DevicePicture::kMenuIcon.contains(x, y) || (onTitle && shown_->menuBar()))
+        return showMenu(true);
     if (Control* control = controlAt(onScreen)) press(*control);
+}
+
+bool PreviewSession::menuOpen() const {
+    const Control* bar = shown_ ? shown_->menuBar() : nullptr;
+    return bar && bar->visible();
+}
+
+void PreviewSession::showMenu(bool open) {
+    if (!shown_ || !shown_->menuBar()) return;
+    for (const auto& child : shown_->windowChildren())
+        child->setVisible(open);
 }
 
 void PreviewSession::back() {
     if (ended_) return;
+    if (menuOpen()) return showMenu(false);
     if (Control* dialog = dialogOpen()) {
         dialog->setVisible(false);
         return;
@@ -166,6 +188,7 @@ void PreviewSession::follow(Control& button, const std::string& target) {
         return;
     }
     if (Control* dialog = dialogOpen()) dialog->setVisible(false);
+    showMenu(false);
     backStack_.push_back(shown_);
     show(*next);
 }

@@ -22,7 +22,8 @@ class FormRenderer;
 //
 // What the copy knows it does: a Button whose ShowForm names a form shows that form, naming
 // a dialog of the form opens it, and a dialog's button without one closes the dialog; check
-// boxes, switches and push buttons toggle, one on in a group. What it cannot know, the user's
+// boxes, switches and push buttons toggle, one on in a group; a CControls menu bar opens
+// from the title or the silkscreen's menu icon. What it cannot know, the user's
 // own handler, it only names in the status line.
 class PreviewSession {
   public:
@@ -44,7 +45,9 @@ class PreviewSession {
     const std::string& status() const { return status_; }
     bool ended() const { return ended_; }
 
-    // A tap in screen pixels; outside the screen, the silkscreen's home icon ends the preview.
+    // A tap in screen pixels. Outside the screen, the silkscreen's home icon ends the
+    // preview and its menu icon opens the form's menu bar, as a tap on the title does; an
+    // open menu closes at the next tap.
     void tap(Point onScreen);
     // Backspace: the form shown before this one, if any.
     void back();
@@ -57,6 +60,8 @@ class PreviewSession {
   private:
     Form* formNamed(const std::string& name) const;
     Control* dialogOpen() const;
+    bool menuOpen() const;
+    void showMenu(bool open);
     Control* controlAt(Point onScreen) const;
     void show(Form& form);
     void press(Control& control);

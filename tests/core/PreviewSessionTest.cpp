@@ -2,6 +2,7 @@
 #include "workbench/PreviewSession.h"
 
 #include "designer/FormSnapshot.h"
+#include "model/ItemsControl.h"
 #include "render/FormRenderer.h"
 #include "support/InspectorFixture.h"
 #include "support/TestFonts.h"
@@ -195,6 +196,59 @@ TEST_F(PreviewSessionTest, TheMenuBarOpensFromTheTitleOrTheMenuIconAndClosesAtTh
     // The home icon ends the preview.
     preview.tap({6, 170});
     EXPECT_TRUE(preview.ended());
+}
+
+TEST_F(PreviewSessionTest, ATappedRowOrRadioButtonIsSelectedAndDrawnSo) {
+    use(Library::CControls);
+    Form& main = newForm("Main");
+    auto* list = static_cast<ItemsControl*>(place(main, "ListBox"));
+    list->setBounds(10, 20, 60, 35); // three rows of 11 under a one-pixel frame
+    auto* radio = static_cast<ItemsControl*>(place(main, "Radio"));
+    radio->setBounds(10, 80, 60, 12); // three buttons of 20 side by side
+    PreviewSession preview(workspace, kits, "Main");
+    const auto selected = [&](const Control* c) {
+        return static_cast<const ItemsControl*>(shownCopy(preview, c->name()))->selectedItem();
+    };
+    struct Step {
+        Point tap;
+        int row, button;
+    } steps[] = {{{20, 21}, 0, radio->selectedItem()},
+                 {{20, 33}, 1, radio->selectedItem()},
+                 {{20, 50}, 2, radio->selectedItem()},
+                 {{55, 85}, 2, 2},
+                 {{15, 85}, 2, 0}};
+    for (const Step& s : steps) {
+        preview.tap(s.tap);
+        EXPECT_EQ(selected(list), s.row) << s.tap.x << "," << s.tap.y;
+        EXPECT_EQ(selected(radio), s.button) << s.tap.x << "," << s.tap.y;
+    }
+    // Drawn as the designer draws those selections.
+    list->setSelectedItem(2);
+    radio->setSelectedItem(0);
+    EXPECT_EQ(preview.screen(renderer), renderer.surface(main, FormRenderer::Aids::Hidden));
+}
+
+TEST_F(PreviewSessionTest, APopTriggerOpensItsListAndTheChosenItemGoesOnTheTrigger) {
+    use(Library::PToolboxLib);
+    Form& main = newForm("Main");
+    Control* trigger = place(main, "PopTrigger");
+    trigger->setBounds(10, 20, 50, 12);
+    Control* list = place(main, "List");
+    list->setBounds(10, 40, 50, 25);
+    set(main, list, "Trigger", trigger->name());
+    PreviewSession preview(workspace, kits, "Main");
+    const auto shownList = [&] { return shownCopy(preview, list->name())->visible(); };
+    EXPECT_FALSE(shownList());
+    preview.tap({20, 25});
+    EXPECT_TRUE(shownList());
+    preview.tap({20, 42 + 11}); // the second row
+    EXPECT_FALSE(shownList());
+    EXPECT_EQ(get(*preview.shownForm(), shownCopy(preview, trigger->name()), "Text"), "Two");
+    preview.tap({20, 25});
+    preview.tap({150, 150}); // elsewhere: the list closes, nothing chosen
+    EXPECT_FALSE(shownList());
+    EXPECT_EQ(get(*preview.shownForm(), shownCopy(preview, trigger->name()), "Text"), "Two");
+    EXPECT_NE(get(main, trigger, "Text"), "Two"); // the design's trigger kept its text
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "workbench/PreviewSession.h"
 
+#include "cclib/TCCListBox.h"
+#include "cclib/TCCRadio.h"
 #include "codegen/GenerationSettings.h"
 #include "designer/FormSnapshot.h"
 #include "engine/Engine.h"
 #include "formfile/FormSections.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "ptlib/TPTList.h"
 #include "render/DevicePicture.h"
 #include "render/FormRenderer.h"
 
@@ -56,6 +59,11 @@ PreviewSession::PreviewSession(const Workspace& design, const LibraryKits& desig
         copy->setCurrentDialog(nullptr);
         for (const auto& child : copy->surface().children())
             if (child->isDialog()) child->setVisible(false);
+        // A list with a pop trigger shows only when its trigger is tapped.
+        for (const auto& child : copy->surface().children())
+            if (auto* list = dynamic_cast<TPTList*>(child.get());
+                list && !list->trigger().empty() && list->trigger() != kNone)
+                list->setVisible(false);
         // The menu bar shows only when the user asks for it.
         for (const auto& child : copy->windowChildren())
             child->setVisible(false);
@@ -120,14 +128,25 @@ void PreviewSession::show(Form& form) {
 void PreviewSession::tap(Point onScreen) {
     if (ended_ || !shown_) return;
     status_.clear();
-    const int x = onScreen.x + DevicePicture::kScreenLeft, y = onScreen.y + DevicePicture::kScreenTop;
+    const int x = onScreen.x + DevicePicture::kScreenLeft,
+              y = onScreen.y + DevicePicture::kScreenTop;
     if (DevicePicture::kHomeIcon.contains(x, y)) return end();
     // An open menu closes at the next tap, wherever it lands, as the handheld's does.
     if (menuOpen()) return showMenu(false);
     const bool onTitle = onScreen.y >= 0 && onScreen.y < kTitleHeight && !dialogOpen();
     if (DevicePicture::kMenuIcon.contains(x, y) || (onTitle && shown_->menuBar()))
         return showMenu(true);
-    if (Control* control = controlAt(onScreen)) press(*control);
+    // An open pop-up list takes the tap, or closes when the tap lands elsewhere.
+    for (const auto& child : shown_->surface().children())
+        if (auto* list = dynamic_cast<TPTList*>(child.get());
+            list && list->visible() && !list->trigger().empty() && list->trigger() != kNone) {
+            if (contains(*list, onScreen))
+                choose(*list, {onScreen.x - list->left(), onScreen.y - list->top()});
+            else
+                list->setVisible(false);
+            return;
+        }
+    if (Control* control = controlAt(onScreen)) press(*control, onScreen);
 }
 
 bool PreviewSession::menuOpen() const {
@@ -161,8 +180,60 @@ void PreviewSession::setProperty(Control& control, const char* name, const std::
     (void)kits_.current().engine->setPropertyOf(*shown_, control, name, value, ui_);
 }
 
-void PreviewSession::press(Control& control) {
+// The row of a list, or the button of a radio group, under a point of the control.
+int PreviewSession::itemAt(const Control& control, Point inControl) {
+    const auto* items = dynamic_cast<const ItemsControl*>(&control);
+    if (!items || items->itemCount() == 0) return -1;
+    int item = -1;
+    if (const auto* radio = dynamic_cast<const TCCRadio*>(&control)) {
+        const bool across = radio->orientation() == 0;
+        const int extent = across ? control.width() : control.height();
+        const int along = across ? inControl.x : inControl.y;
+        item = extent > 0 ? along * items->itemCount() / extent : -1;
+    } else if (const auto* list = dynamic_cast<const TPTList*>(&control)) {
+        item = (inControl.y - 1) / std::max(list->rowHeight(), 1);
+    } else if (dynamic_cast<const TCCListBox*>(&control)) {
+        item = (inControl.y - 1) / TCCListBox::kRowHeight;
+    }
+    return item >= 0 && item < items->itemCount() ? item : -1;
+}
+
+void PreviewSession::choose(Control& control, Point inControl) {
+    const int item = itemAt(control, inControl);
+    if (item < 0) return;
+    auto& items = static_cast<ItemsControl&>(control);
+    items.setSelectedItem(item);
+    // A pop-up list puts the chosen item on its trigger and closes.
+    auto* list = dynamic_cast<TPTList*>(&control);
+    if (!list || list->trigger().empty() || list->trigger() == kNone || !control.parent()) return;
+    for (const auto& sibling : control.parent()->children())
+        if (sibling->name() == list->trigger())
+            setProperty(*sibling, "Text", items.items()[static_cast<std::size_t>(item)]);
+    control.setVisible(false);
+}
+
+// A pop trigger opens the list it triggers.
+bool PreviewSession::openList(Control& trigger) {
+    if (!trigger.parent()) return false;
+    for (const auto& sibling : trigger.parent()->children())
+        if (auto* list = dynamic_cast<TPTList*>(sibling.get());
+            list && list->trigger() == trigger.name()) {
+            list->setVisible(true);
+            trigger.parent()->bringChildToFront(list);
+            return true;
+        }
+    return false;
+}
+
+void PreviewSession::press(Control& control, Point onScreen) {
     if (isToggle(control)) return toggle(control);
+    if (dynamic_cast<ItemsControl*>(&control)) {
+        Point at{onScreen.x - control.left(), onScreen.y - control.top()};
+        if (const Control* dialog = control.parent(); dialog && dialog->isDialog())
+            at = {at.x - dialog->left(), at.y - dialog->top()};
+        return choose(control, at);
+    }
+    if (control.classId() == ClassId::PTPopTrigger && openList(control)) return;
     const auto names = kits_.current().engine->propertyNames(&control);
     const bool navigates = std::find(names.begin(), names.end(), "ShowForm") != names.end();
     if (!navigates) return;

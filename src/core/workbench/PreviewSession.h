@@ -23,8 +23,9 @@ class FormRenderer;
 // What the copy knows it does: a Button whose ShowForm names a form shows that form, naming
 // a dialog of the form opens it, and a dialog's button without one closes the dialog; check
 // boxes, switches and push buttons toggle, one on in a group; a CControls menu bar opens
-// from the title or the silkscreen's menu icon. What it cannot know, the user's
-// own handler, it only names in the status line.
+// from the title or the silkscreen's menu icon; a list or a radio group selects the tapped
+// row or button, and a pop trigger opens its list, whose chosen item goes on the trigger. What it
+// cannot know, the user's own handler, it only names in the status line.
 class PreviewSession {
   public:
     // Copies every shown form of `design`; the preview starts on the form named `firstForm`,
@@ -64,7 +65,10 @@ class PreviewSession {
     void showMenu(bool open);
     Control* controlAt(Point onScreen) const;
     void show(Form& form);
-    void press(Control& control);
+    void press(Control& control, Point onScreen);
+    static int itemAt(const Control& control, Point inControl);
+    void choose(Control& control, Point inControl);
+    bool openList(Control& trigger);
     void follow(Control& button, const std::string& target);
     void toggle(Control& control);
     std::string handlerOf(const Control& control) const;

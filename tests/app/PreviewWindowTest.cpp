@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "preview/HandheldView.h"
+#include "ptlib/TPTEdit.h"
 
 #include <QLabel>
 
@@ -61,6 +62,14 @@ TEST_F(PreviewWindowTest, AButtonWithoutAFormNamesItsHandlerInTheStatusLine) {
     tap(*preview, {75, 22}); // More: ShowForm=(None)
     EXPECT_EQ(preview->statusLine().text(), "The program runs case More here.");
     EXPECT_EQ(preview->windowTitle(), "Preview - Main");
+    // The Note field ("Note") takes what is typed on the keyboard; Backspace takes a letter
+    // back.
+    tap(*preview, {20, 114});
+    ASSERT_NE(preview->session().typingInto(), nullptr);
+    QTest::keyClicks(&preview->handheld(), "Hi!");
+    QTest::keyClick(&preview->handheld(), Qt::Key_Backspace);
+    EXPECT_EQ(static_cast<const TPTEdit*>(preview->session().typingInto())->text(), "NoteHi");
+
     tap(*preview, {20, 22}); // OkButton: ShowForm=Settings
     EXPECT_EQ(preview->windowTitle(), "Preview - Settings");
     EXPECT_EQ(preview->statusLine().text(), "");

@@ -251,5 +251,37 @@ TEST_F(PreviewSessionTest, APopTriggerOpensItsListAndTheChosenItemGoesOnTheTrigg
     EXPECT_NE(get(main, trigger, "Text"), "Two"); // the design's trigger kept its text
 }
 
+TEST_F(PreviewSessionTest, ATappedFieldTakesTheKeysUpToItsLimitWithACaret) {
+    use(Library::PToolboxLib);
+    Form& main = newForm("Main");
+    Control* field = place(main, "Field");
+    field->setBounds(10, 30, 80, 12);
+    set(main, field, "MaxChars", "3");
+    set(main, field, "Text", "");
+    PreviewSession preview(workspace, kits, "Main");
+    const auto text = [&] {
+        return get(*preview.shownForm(), shownCopy(preview, field->name()), "Text");
+    };
+    preview.type("x"); // nothing tapped yet: no field takes it
+    EXPECT_EQ(text(), "");
+    const Image before = preview.screen(renderer);
+    preview.tap({30, 35});
+    EXPECT_EQ(preview.typingInto(), shownCopy(preview, field->name()));
+    const Image withCaret = preview.screen(renderer);
+    EXPECT_NE(withCaret, before);
+    EXPECT_EQ(withCaret.at(field->left() + 1, field->top() + 2), kBlack);
+    for (const char* key : {"a", "b", "\xc3\xa9", "d"}) // the fourth is over the limit
+        preview.type(key);
+    EXPECT_EQ(text(), "ab\xc3\xa9");
+    preview.back(); // one character, two bytes
+    EXPECT_EQ(text(), "ab");
+    EXPECT_EQ(preview.shownForm()->name(), "Main");
+    preview.tap({150, 150}); // away: the field lets the keys go, the caret goes
+    EXPECT_EQ(preview.typingInto(), nullptr);
+    preview.type("z");
+    EXPECT_EQ(text(), "ab");
+    EXPECT_EQ(get(main, field, "Text"), ""); // the design's field is as it was
+}
+
 } // namespace
 } // namespace ornadeck

@@ -51,8 +51,13 @@ void HandheldView::keyPressEvent(QKeyEvent* event) {
         preview_.back();
         break;
     default:
-        QWidget::keyPressEvent(event);
-        return;
+        // Printable keys go to the field tapped last; Enter and the like do nothing.
+        if (event->text().isEmpty() || !event->text().at(0).isPrint()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        preview_.type(event->text().toStdString());
+        break;
     }
     update();
     emit changed();

@@ -8,6 +8,8 @@
 #include "formfile/FormSections.h"
 #include "model/Form.h"
 #include "model/IniFile.h"
+#include "model/IntText.h"
+#include "model/TextMetrics.h"
 #include "ptlib/TPTList.h"
 #include "render/DevicePicture.h"
 #include "render/FormRenderer.h"
@@ -122,12 +124,14 @@ Control* PreviewSession::controlAt(Point p) const {
 
 void PreviewSession::show(Form& form) {
     shown_ = &form;
+    focused_ = nullptr;
     workspace_.activeForm = &form;
 }
 
 void PreviewSession::tap(Point onScreen) {
     if (ended_ || !shown_) return;
     status_.clear();
+    focused_ = nullptr;
     const int x = onScreen.x + DevicePicture::kScreenLeft,
               y = onScreen.y + DevicePicture::kScreenTop;
     if (DevicePicture::kHomeIcon.contains(x, y)) return end();
@@ -160,8 +164,40 @@ void PreviewSession::showMenu(bool open) {
         child->setVisible(open);
 }
 
+const char* PreviewSession::textRow(const Control& control) {
+    return control.classId() == ClassId::CCEdit ? "Content" : "Text";
+}
+
+bool PreviewSession::takesKeys(const Control& control) const {
+    if (control.classId() == ClassId::CCEdit) return true;
+    return control.classId() == ClassId::PTEdit && property(control, "Editable") == "True";
+}
+
+void PreviewSession::type(std::string_view text) {
+    if (ended_ || !focused_ || text.empty()) return;
+    std::string now = property(*focused_, textRow(*focused_)) + std::string(text);
+    const std::string limit = property(*focused_, "MaxChars"); // empty for a kind without
+    const int most = parseStrictInt(limit).value_or(0);
+    const auto characters = std::count_if(now.begin(), now.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    if (most > 0 && characters > most) return;
+    setProperty(*focused_, textRow(*focused_), now);
+}
+
 void PreviewSession::back() {
     if (ended_) return;
+    if (focused_) {
+        std::string now = property(*focused_, textRow(*focused_));
+        if (now.empty()) return;
+        // One character, however many bytes it takes.
+        std::size_t cut = now.size() - 1;
+        while (cut > 0 && (static_cast<unsigned char>(now[cut]) & 0xC0) == 0x80)
+            --cut;
+        now.erase(cut);
+        setProperty(*focused_, textRow(*focused_), now);
+        return;
+    }
     if (menuOpen()) return showMenu(false);
     if (Control* dialog = dialogOpen()) {
         dialog->setVisible(false);
@@ -234,6 +270,10 @@ void PreviewSession::press(Control& control, Point onScreen) {
         return choose(control, at);
     }
     if (control.classId() == ClassId::PTPopTrigger && openList(control)) return;
+    if (takesKeys(control)) {
+        focused_ = &control;
+        return;
+    }
     const auto names = kits_.current().engine->propertyNames(&control);
     const bool navigates = std::find(names.begin(), names.end(), "ShowForm") != names.end();
     if (!navigates) return;
@@ -289,7 +329,24 @@ std::string PreviewSession::handlerOf(const Control& control) const {
 
 Image PreviewSession::screen(const FormRenderer& renderer) const {
     if (!shown_ || ended_) return Image(160, 160, kWhite);
-    return renderer.surface(*shown_, FormRenderer::Aids::Hidden);
+    Image image = renderer.surface(*shown_, FormRenderer::Aids::Hidden);
+    if (focused_ && focused_->visible()) {
+        // The caret: a line the font's height after the text, inside the field.
+        const Font& font = focused_->font();
+        const std::string text = property(*focused_, textRow(*focused_));
+        const TextMetrics* metrics = workspace_.metrics;
+        const int width = metrics ? metrics->textWidth(font, text) : 0;
+        const int height = metrics ? metrics->textHeight(font, "X") : 11;
+        int left = focused_->left(), top = focused_->top();
+        if (const Control* parent = focused_->parent(); parent && parent->isDialog()) {
+            left += parent->left();
+            top += parent->top();
+        }
+        const int x = left + std::min(1 + width, std::max(focused_->width() - 1, 0));
+        for (int y = top + 1; y < top + 1 + height && y < top + focused_->height(); ++y)
+            if (image.contains(x, y)) image.set(x, y, kBlack);
+    }
+    return image;
 }
 
 } // namespace ornadeck

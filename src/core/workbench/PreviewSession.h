@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ornadeck {
@@ -50,8 +51,13 @@ class PreviewSession {
     // preview and its menu icon opens the form's menu bar, as a tap on the title does; an
     // open menu closes at the next tap.
     void tap(Point onScreen);
-    // Backspace: the form shown before this one, if any.
+    // Backspace: the last character of the field being typed in; else an open menu, list or
+    // dialog closes, else the form shown before this one comes back.
     void back();
+    // Text typed on the handheld goes into the field tapped last, up to its length limit.
+    void type(std::string_view text);
+    // The field that takes the keys; null for none.
+    const Control* typingInto() const { return focused_; }
     // Escape, or the silkscreen's home icon: the preview ends.
     void end() { ended_ = true; }
 
@@ -73,6 +79,8 @@ class PreviewSession {
     void toggle(Control& control);
     std::string handlerOf(const Control& control) const;
     std::string property(const Control& control, const char* name) const;
+    bool takesKeys(const Control& control) const;
+    static const char* textRow(const Control& control);
     void setProperty(Control& control, const char* name, const std::string& value);
 
     Workspace workspace_;
@@ -80,6 +88,7 @@ class PreviewSession {
     LibraryKits kits_;
     std::vector<Form*> backStack_;
     Form* shown_ = nullptr;
+    Control* focused_ = nullptr;
     std::string status_;
     bool ended_ = false;
 };

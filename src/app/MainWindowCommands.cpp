@@ -97,7 +97,8 @@ void MainWindow::connectCommands() {
     });
     enableWhen(GenerateCode, [&w] { return w.generateEnabled; });
     bind(Preview, this, [this] { PreviewWindow::open(core_, *views_, this); });
-    enableWhen(Preview, [&w] { return w.generateEnabled; });
+    // Forms alone, without a project, can be tried too.
+    enableWhen(Preview, [this] { return views_->shownActiveView() != nullptr; });
     on(Check, [this] { checks_->showAndCheck(); });
     bind(HelpContents, this, [this] { showHelp(); });
     bind(About, this, [this] {

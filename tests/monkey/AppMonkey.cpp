@@ -13,6 +13,8 @@
 #include "model/IniFile.h"
 #include "objects/ObjectTreeWidget.h"
 #include "objects/ObjectsDock.h"
+#include "preview/HandheldView.h"
+#include "preview/PreviewWindow.h"
 #include "views/DesignerView.h"
 #include "views/DesignerViews.h"
 #include "workbench/ControlToolbar.h"
@@ -69,6 +71,7 @@ class Monkey {
     void onModal(QWidget& modal);
     void onPopup(QWidget& popup);
     void onMainWindow();
+    void onPreview(PreviewWindow& preview);
     void triggerCommand();
     void pointer(DesignerView& view);
     void key(QWidget& target);
@@ -111,6 +114,8 @@ bool Monkey::step(long number) {
             onPopup(*popup);
         else if (QWidget* modal = QApplication::activeModalWidget())
             onModal(*modal);
+        else if (auto* preview = window_.findChild<PreviewWindow*>(); preview && ui_.chance(2))
+            onPreview(*preview);
         else
             onMainWindow();
     });
@@ -193,8 +198,36 @@ void Monkey::onMainWindow() {
     default:
         if (ui_.chance(4)) return outsideWrite();
         if (ui_.chance(3)) return objects();
+        if (QAction* preview = window_.command(CommandId::Preview);
+            ui_.chance(3) && preview->isEnabled()) {
+            note("command mnuPreview");
+            return preview->trigger();
+        }
         if (view && ui_.chance(2)) return dropTool(*view);
         return key(window_);
+    }
+}
+
+// A preview is open: tap its handheld anywhere, type, go back, or end it.
+void Monkey::onPreview(PreviewWindow& preview) {
+    HandheldView& handheld = preview.handheld();
+    switch (ui_.below(6)) {
+    case 0:
+        note("preview escape");
+        return QTest::keyClick(&handheld, Qt::Key_Escape);
+    case 1:
+        note("preview backspace");
+        return QTest::keyClick(&handheld, Qt::Key_Backspace);
+    case 2: {
+        const std::string typed = ui_.text();
+        note("preview type '" + typed + "'");
+        return QTest::keyClicks(&handheld, QString::fromStdString(typed));
+    }
+    default: {
+        const QPoint at = somewhere(handheld);
+        note("preview tap " + std::to_string(at.x()) + "," + std::to_string(at.y()));
+        return QTest::mouseClick(&handheld, Qt::LeftButton, {}, at);
+    }
     }
 }
 

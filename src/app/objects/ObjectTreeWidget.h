@@ -15,6 +15,8 @@ class ObjectTreeWidget : public QTreeWidget {
     explicit ObjectTreeWidget(QWidget* parent = nullptr);
     // The current item dropped on `target`: a sibling restacks, anything else stays.
     void dropOn(QTreeWidgetItem* target, DropSide side);
+    // Whether an item's name editor is open.
+    bool renaming() const { return state() == EditingState; }
 
   signals:
     // `item` should go to `index` among its siblings.

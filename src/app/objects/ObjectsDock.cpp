@@ -90,7 +90,8 @@ ObjectsDock::ObjectsDock(AppCore& core, DesignerViews& views, QWidget* parent)
 }
 
 void ObjectsDock::refresh() {
-    if (isHidden()) return;
+    // Items must not move under an open name editor; the rename refreshes when it ends.
+    if (isHidden() || tree_->renaming()) return;
     updating_ = true;
     syncChildren(tree_->invisibleRootItem(),
                  objectTree(core_.workspace, *core_.kits.current().engine));

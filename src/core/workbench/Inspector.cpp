@@ -82,7 +82,8 @@ void Inspector::chooseComponent(const ComponentEntry& entry, FormEditor* designe
 }
 
 std::vector<std::string> Inspector::entries(std::size_t row) const {
-    if (row >= rows_.size()) return {};
+    // Rows read before an undo made every control anew point at controls that are gone.
+    if (row >= rows_.size() || !current()) return {};
     return entriesFor(shown_.control, rows_[row].name);
 }
 

@@ -83,6 +83,7 @@ int renderPreview(const Options& options, const fs::path& fontFolder, std::ostre
     PreviewSession preview(workspace, kits, first);
     for (const std::string& tap : options.taps)
         preview.tap(*parseTap(tap));
+    preview.endFlash(); // a moment on the handheld, not part of the screen it ends on
     const FormRenderer renderer(fonts);
     Image picture = preview.screen(renderer);
     if (options.device) {

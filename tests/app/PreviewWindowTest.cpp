@@ -75,5 +75,33 @@ TEST_F(PreviewWindowTest, AButtonWithoutAFormNamesItsHandlerInTheStatusLine) {
     EXPECT_EQ(preview->statusLine().text(), "");
 }
 
+TEST_F(PreviewWindowTest, AHeldRepeatButtonRunsAgainUntilTheReleaseAndEachRunFlashes) {
+    newProject(Library::PToolboxLib);
+    Control* button = place("spbButton", {20, 30});
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(core->kits.current().engine->setPropertyOf(activeForm(), *button, "Type", "Repeat",
+                                                           core->ui));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    activeView()->setFocus();
+    QTest::keyClick(activeView(), Qt::Key_R, Qt::ControlModifier);
+    auto* preview = window->findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr);
+    HandheldView& handheld = preview->handheld();
+    const QPoint at =
+        handheld.mapping().fromSurface({button->left() + 5, button->top() + 5}).toPoint();
+    QTest::mousePress(&handheld, Qt::LeftButton, {}, at);
+    EXPECT_TRUE(preview->session().flashing());
+    QTest::qWait(450);
+    QTest::mouseRelease(&handheld, Qt::LeftButton, {}, at);
+    const int runs = preview->session().handlerRuns();
+    EXPECT_GE(runs, 3);
+    QTest::qWait(300);
+    EXPECT_EQ(preview->session().handlerRuns(), runs); // stopped at the release
+    EXPECT_FALSE(preview->session().flashing());       // the flash is a moment
+    EXPECT_EQ(preview->statusLine().text().toStdString(),
+              "The program runs case " + button->name() + " here.");
+}
+
 } // namespace
 } // namespace ornadeck::app::test

@@ -283,5 +283,88 @@ TEST_F(PreviewSessionTest, ATappedFieldTakesTheKeysUpToItsLimitWithACaret) {
     EXPECT_EQ(get(main, field, "Text"), ""); // the design's field is as it was
 }
 
+TEST_F(PreviewSessionTest, ADropDownOpensAtATapAndClosesOnTheItemChosen) {
+    use(Library::CControls);
+    Form& main = newForm("Main");
+    Control* drop = place(main, "DropDown");
+    drop->setBounds(10, 20, 60, 36);     // three rows of 11 when open
+    set(main, drop, "TestItems", "Yes"); // shown open in the designer
+    PreviewSession preview(workspace, kits, "Main");
+    const auto copy = [&] { return shownCopy(preview, drop->name()); };
+    const auto open = [&] { return get(*preview.shownForm(), copy(), "TestItems"); };
+    EXPECT_EQ(open(), "No"); // the program starts with it closed
+    preview.tap({20, 25});
+    EXPECT_EQ(open(), "Yes");
+    preview.tap({20, 20 + 1 + 11 + 3}); // the second row
+    EXPECT_EQ(open(), "No");
+    EXPECT_EQ(static_cast<const ItemsControl*>(copy())->selectedItem(), 1);
+}
+
+TEST_F(PreviewSessionTest, AClickableImageRunsItsHandlerAndFlashesAPlainOneDoesNothing) {
+    use(Library::CControls);
+    Form& main = newForm("Main");
+    Control* image = place(main, "Image");
+    image->setBounds(20, 30, 16, 16);
+    set(main, image, "Clickable", "No");
+    PreviewSession plain(workspace, kits, "Main");
+    const Image still = plain.screen(renderer);
+    plain.tap({25, 35});
+    EXPECT_EQ(plain.status(), "");
+    EXPECT_FALSE(plain.flashing());
+
+    set(main, image, "Clickable", "Yes");
+    PreviewSession clickable(workspace, kits, "Main");
+    clickable.tap({25, 35});
+    EXPECT_EQ(clickable.status(), "On" + image->name() + "()");
+    EXPECT_EQ(clickable.handlerRuns(), 1);
+    ASSERT_TRUE(clickable.flashing());
+    const Image flashed = clickable.screen(renderer);
+    for (int y = 30; y < 46; ++y)
+        for (int x = 20; x < 36; ++x)
+            ASSERT_NE(flashed.at(x, y), still.at(x, y)) << x << "," << y; // every pixel inverted
+    EXPECT_EQ(flashed.at(10, 60), still.at(10, 60));
+    clickable.endFlash();
+    EXPECT_EQ(clickable.screen(renderer), still);
+}
+
+TEST_F(PreviewSessionTest, ShiftShowsOnTheGsiAndCapitalisesTheNextLetter) {
+    use(Library::PToolboxLib);
+    Form& main = newForm("Main");
+    Control* gsi = place(main, "GSI");
+    gsi->setBounds(140, 140, 8, 9);
+    Control* field = place(main, "Field");
+    field->setBounds(10, 30, 80, 12);
+    set(main, field, "Text", "");
+    PreviewSession preview(workspace, kits, "Main");
+    const auto gsiShown = [&] { return shownCopy(preview, gsi->name())->visible(); };
+    EXPECT_FALSE(gsiShown());
+    preview.tap({30, 35});
+    preview.shift();
+    EXPECT_TRUE(preview.shifted());
+    EXPECT_TRUE(gsiShown());
+    preview.type("a");
+    preview.type("b");
+    EXPECT_EQ(get(*preview.shownForm(), shownCopy(preview, field->name()), "Text"), "Ab");
+    EXPECT_FALSE(gsiShown());
+}
+
+TEST_F(PreviewSessionTest, ARepeatButtonRepeatsAndEveryRunIsCounted) {
+    use(Library::PToolboxLib);
+    Form& main = newForm("Main");
+    Control* repeat = place(main, "Button");
+    repeat->setBounds(10, 20, 40, 14);
+    set(main, repeat, "Type", "Repeat");
+    Control* plain = place(main, "Button");
+    plain->setBounds(10, 60, 40, 14);
+    PreviewSession preview(workspace, kits, "Main");
+    EXPECT_TRUE(preview.repeatsAt({20, 25}));
+    EXPECT_FALSE(preview.repeatsAt({20, 65}));
+    EXPECT_FALSE(preview.repeatsAt({150, 150}));
+    for (int i = 0; i < 3; ++i)
+        preview.tap({20, 25});
+    EXPECT_EQ(preview.handlerRuns(), 3);
+    EXPECT_EQ(preview.status(), "case " + repeat->name());
+}
+
 } // namespace
 } // namespace ornadeck

@@ -19,6 +19,8 @@ HandheldView::HandheldView(PreviewSession& preview, const FormRenderer& renderer
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(sizeHint());
+    repeat_.setInterval(kRepeatMs);
+    connect(&repeat_, &QTimer::timeout, this, [this] { tap(held_); });
 }
 
 QSize HandheldView::sizeHint() const {
@@ -37,7 +39,21 @@ void HandheldView::paintEvent(QPaintEvent*) {
 
 void HandheldView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    preview_.tap(mapping_.toSurface(event->position()));
+    held_ = mapping_.toSurface(event->position());
+    const bool repeats = preview_.repeatsAt(held_);
+    tap(held_);
+    if (repeats) repeat_.start();
+}
+
+void HandheldView::mouseReleaseEvent(QMouseEvent*) { repeat_.stop(); }
+
+void HandheldView::tap(Point onScreen) {
+    preview_.tap(onScreen);
+    if (preview_.flashing())
+        QTimer::singleShot(kFlashMs, this, [this] {
+            preview_.endFlash();
+            update();
+        });
     update();
     emit changed();
 }
@@ -49,6 +65,9 @@ void HandheldView::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Backspace:
         preview_.back();
+        break;
+    case Qt::Key_Shift:
+        preview_.shift();
         break;
     default:
         // Printable keys go to the field tapped last; Enter and the like do nothing.

@@ -2,6 +2,7 @@
 
 #include "views/ViewMapping.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace ornadeck {
@@ -29,10 +30,20 @@ class HandheldView : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void tap(Point onScreen);
+
+    // How long a tapped handler control shows inverted, and how often a held repeat button
+    // repeats.
+    static constexpr int kFlashMs = 150;
+    static constexpr int kRepeatMs = 120;
+
     PreviewSession& preview_;
+    QTimer repeat_;
+    Point held_;
     const FormRenderer& renderer_;
     ViewMapping mapping_;
 };

@@ -1,6 +1,8 @@
 #include "workbench/PreviewSession.h"
 
+#include "cclib/TCCDropDown.h"
 #include "cclib/TCCListBox.h"
+#include "cclib/TCCPopUp.h"
 #include "cclib/TCCRadio.h"
 #include "codegen/GenerationSettings.h"
 #include "designer/FormSnapshot.h"
@@ -10,6 +12,7 @@
 #include "model/IniFile.h"
 #include "model/IntText.h"
 #include "model/TextMetrics.h"
+#include "ptlib/TPTButton.h"
 #include "ptlib/TPTList.h"
 #include "render/DevicePicture.h"
 #include "render/FormRenderer.h"
@@ -66,6 +69,11 @@ PreviewSession::PreviewSession(const Workspace& design, const LibraryKits& desig
             if (auto* list = dynamic_cast<TPTList*>(child.get());
                 list && !list->trigger().empty() && list->trigger() != kNone)
                 list->setVisible(false);
+        // A drop-down starts closed; the GSI shows only while Shift is on.
+        for (Control* c : copy->surfaceControls()) {
+            if (auto* drop = dynamic_cast<TCCDropDown*>(c)) drop->setTestItems(0);
+            if (c->classId() == ClassId::PTGsi) c->setVisible(false);
+        }
         // The menu bar shows only when the user asks for it.
         for (const auto& child : copy->windowChildren())
             child->setVisible(false);
@@ -125,6 +133,8 @@ Control* PreviewSession::controlAt(Point p) const {
 void PreviewSession::show(Form& form) {
     shown_ = &form;
     focused_ = nullptr;
+    flashing_ = nullptr;
+    showShift();
     workspace_.activeForm = &form;
 }
 
@@ -132,6 +142,7 @@ void PreviewSession::tap(Point onScreen) {
     if (ended_ || !shown_) return;
     status_.clear();
     focused_ = nullptr;
+    flashing_ = nullptr;
     const int x = onScreen.x + DevicePicture::kScreenLeft,
               y = onScreen.y + DevicePicture::kScreenTop;
     if (DevicePicture::kHomeIcon.contains(x, y)) return end();
@@ -173,9 +184,35 @@ bool PreviewSession::takesKeys(const Control& control) const {
     return control.classId() == ClassId::PTEdit && property(control, "Editable") == "True";
 }
 
+void PreviewSession::shift() {
+    shifted_ = !shifted_;
+    showShift();
+}
+
+void PreviewSession::showShift() {
+    if (!shown_) return;
+    for (Control* c : shown_->surfaceControls())
+        if (c->classId() == ClassId::PTGsi) c->setVisible(shifted_);
+}
+
+bool PreviewSession::repeatsAt(Point onScreen) const {
+    if (ended_ || !shown_ || menuOpen()) return false;
+    const Control* control = controlAt(onScreen);
+    const auto* button = dynamic_cast<const TPTButton*>(control);
+    return button && button->buttonType() == TPTButton::kRepeat;
+}
+
 void PreviewSession::type(std::string_view text) {
     if (ended_ || !focused_ || text.empty()) return;
-    std::string now = property(*focused_, textRow(*focused_)) + std::string(text);
+    std::string typed(text);
+    // A shifted letter is a capital, and the shift is used up.
+    if (shifted_) {
+        if (typed.size() == 1 && typed[0] >= 'a' && typed[0] <= 'z')
+            typed[0] = static_cast<char>(typed[0] - 'a' + 'A');
+        shifted_ = false;
+        showShift();
+    }
+    std::string now = property(*focused_, textRow(*focused_)) + typed;
     const std::string limit = property(*focused_, "MaxChars"); // empty for a kind without
     const int most = parseStrictInt(limit).value_or(0);
     const auto characters = std::count_if(now.begin(), now.end(), [](char c) {
@@ -230,14 +267,21 @@ int PreviewSession::itemAt(const Control& control, Point inControl) {
         item = (inControl.y - 1) / std::max(list->rowHeight(), 1);
     } else if (dynamic_cast<const TCCListBox*>(&control)) {
         item = (inControl.y - 1) / TCCListBox::kRowHeight;
+    } else if (dynamic_cast<const DropListControl*>(&control)) {
+        item = (inControl.y - 1) / DropListControl::kRowHeight;
     }
     return item >= 0 && item < items->itemCount() ? item : -1;
 }
 
 void PreviewSession::choose(Control& control, Point inControl) {
+    // A closed drop-down opens at the first tap, and closes on the item chosen next.
+    auto* drop = dynamic_cast<TCCDropDown*>(&control);
+    if (drop && drop->testItems() == 0) return drop->setTestItems(1);
     const int item = itemAt(control, inControl);
     if (item < 0) return;
     auto& items = static_cast<ItemsControl&>(control);
+    if (drop) drop->setTestItems(0);
+    if (auto* popUp = dynamic_cast<TCCPopUp*>(&control)) popUp->setTest(0);
     items.setSelectedItem(item);
     // A pop-up list puts the chosen item on its trigger and closes.
     auto* list = dynamic_cast<TPTList*>(&control);
@@ -274,6 +318,11 @@ void PreviewSession::press(Control& control, Point onScreen) {
         focused_ = &control;
         return;
     }
+    // A CControls image answers only when it is made clickable.
+    if (control.classId() == ClassId::CCBitmap && workspace_.library == Library::CControls) {
+        if (control.tag() == 1) runHandler(control);
+        return;
+    }
     const auto names = kits_.current().engine->propertyNames(&control);
     const bool navigates = std::find(names.begin(), names.end(), "ShowForm") != names.end();
     if (!navigates) return;
@@ -284,7 +333,13 @@ void PreviewSession::press(Control& control, Point onScreen) {
         control.parent()->setVisible(false);
         return;
     }
+    runHandler(control);
+}
+
+void PreviewSession::runHandler(Control& control) {
     status_ = handlerOf(control);
+    flashing_ = &control;
+    ++handlerRuns_;
 }
 
 void PreviewSession::follow(Control& button, const std::string& target) {
@@ -294,10 +349,7 @@ void PreviewSession::follow(Control& button, const std::string& target) {
             return;
         }
     Form* next = formNamed(target);
-    if (!next) {
-        status_ = handlerOf(button);
-        return;
-    }
+    if (!next) return runHandler(button);
     if (Control* dialog = dialogOpen()) dialog->setVisible(false);
     showMenu(false);
     backStack_.push_back(shown_);
@@ -330,6 +382,17 @@ std::string PreviewSession::handlerOf(const Control& control) const {
 Image PreviewSession::screen(const FormRenderer& renderer) const {
     if (!shown_ || ended_) return Image(160, 160, kWhite);
     Image image = renderer.surface(*shown_, FormRenderer::Aids::Hidden);
+    if (flashing_) {
+        int left = flashing_->left(), top = flashing_->top();
+        if (const Control* parent = flashing_->parent(); parent && parent->isDialog()) {
+            left += parent->left();
+            top += parent->top();
+        }
+        for (int y = top; y < top + flashing_->height(); ++y)
+            for (int x = left; x < left + flashing_->width(); ++x)
+                if (image.contains(x, y))
+                    image.set(x, y, image.at(x, y) == kBlack ? kWhite : kBlack);
+    }
     if (focused_ && focused_->visible()) {
         // The caret: a line the font's height after the text, inside the field.
         const Font& font = focused_->font();

@@ -58,6 +58,18 @@ class PreviewSession {
     void type(std::string_view text);
     // The field that takes the keys; null for none.
     const Control* typingInto() const { return focused_; }
+    // The Shift key: the next letter typed is a capital, and the GSI shows it meanwhile.
+    void shift();
+    bool shifted() const { return shifted_; }
+    // Whether the control under the point repeats while held (a repeat button): the window
+    // then taps it again and again until the release.
+    bool repeatsAt(Point onScreen) const;
+    // How many times a handler has run since the preview began.
+    int handlerRuns() const { return handlerRuns_; }
+    // The control whose handler the last tap ran shows inverted until endFlash(), so the tap
+    // is seen to land.
+    void endFlash() { flashing_ = nullptr; }
+    bool flashing() const { return flashing_ != nullptr; }
     // Escape, or the silkscreen's home icon: the preview ends.
     void end() { ended_ = true; }
 
@@ -78,6 +90,8 @@ class PreviewSession {
     void follow(Control& button, const std::string& target);
     void toggle(Control& control);
     std::string handlerOf(const Control& control) const;
+    void runHandler(Control& control);
+    void showShift();
     std::string property(const Control& control, const char* name) const;
     bool takesKeys(const Control& control) const;
     static const char* textRow(const Control& control);
@@ -89,6 +103,9 @@ class PreviewSession {
     std::vector<Form*> backStack_;
     Form* shown_ = nullptr;
     Control* focused_ = nullptr;
+    Control* flashing_ = nullptr;
+    bool shifted_ = false;
+    int handlerRuns_ = 0;
     std::string status_;
     bool ended_ = false;
 };

@@ -366,5 +366,41 @@ TEST_F(PreviewSessionTest, ARepeatButtonRepeatsAndEveryRunIsCounted) {
     EXPECT_EQ(preview.status(), "case " + repeat->name());
 }
 
+TEST_F(PreviewSessionTest, AListScrollsWithItsArrowsAndSelectsTheRowShown) {
+    use(Library::PToolboxLib);
+    Form& main = newForm("Main");
+    auto* list = static_cast<ItemsControl*>(place(main, "List"));
+    list->setItems({"One", "Two", "Three", "Four"});
+    set(main, list, "MaxItems", "2");
+    list->setLeft(10);
+    list->setTop(20);
+    PreviewSession preview(workspace, kits, "Main");
+    const auto copy = [&] {
+        return static_cast<const ItemsControl*>(shownCopy(preview, list->name()));
+    };
+    const Point down{list->left() + list->width() - 5, list->top() + list->height() - 5};
+    const Point up{list->left() + list->width() - 5, list->top() + 3};
+    const Point firstRow{list->left() + 5, list->top() + 3};
+    struct Step {
+        const char* what;
+        Point tap;
+        int firstShown, selected;
+    } steps[] = {
+        // Where no arrow shows, the tap lands on the row under it.
+        {"up, at the top: the first row", up, 0, 0},    {"down", down, 1, 0},
+        {"the first row shown", firstRow, 1, 1},        {"down", down, 2, 1},
+        {"down, at the end: the last row", down, 2, 3}, {"up", up, 1, 3},
+    };
+    for (const Step& s : steps) {
+        preview.tap(s.tap);
+        EXPECT_EQ(copy()->firstShown(), s.firstShown) << s.what;
+        EXPECT_EQ(copy()->selectedItem(), s.selected) << s.what;
+    }
+    // Drawn as the painters draw a list scrolled so.
+    list->setFirstShown(1);
+    list->setSelectedItem(3);
+    EXPECT_EQ(preview.screen(renderer), renderer.surface(main, FormRenderer::Aids::Hidden));
+}
+
 } // namespace
 } // namespace ornadeck

@@ -21,10 +21,14 @@ class ItemsControl : public Control {
     }
     int selectedItem() const { return selectedItem_; }
     void setSelectedItem(int v) { assign(selectedItem_, v); }
+    // The item in the first visible row: only a preview scrolls a list; files never hold it.
+    int firstShown() const { return firstShown_; }
+    void setFirstShown(int v) { firstShown_ = v < 0 ? 0 : v; }
 
   protected:
     virtual void itemsChanged() {}
     int selectedItem_ = -1;
+    int firstShown_ = 0;
 
   private:
     std::vector<std::string> items_;

@@ -17,12 +17,13 @@ constexpr int kRow = 11;
 // selected row inverted. Rows are cut at `bottom`, the frame's bottom edge.
 void drawRows(Canvas& canvas, const ItemsControl& list, int visible, int right, int bottom) {
     const Color fill = list.color();
-    for (int i = 0; i < list.itemCount() && i <= visible; ++i) {
+    const int first = list.firstShown();
+    for (int i = 0; first + i < list.itemCount() && i <= visible; ++i) {
         const int top = kRow * i + 1;
         if (top > bottom || right < 1) break;
-        const bool selected = i == list.selectedItem();
+        const bool selected = first + i == list.selectedItem();
         canvas.fillRect(1, top, right, std::min(top + kRow - 1, bottom), selected ? kBlack : fill);
-        drawText(canvas, 2, top, list.items()[static_cast<std::size_t>(i)],
+        drawText(canvas, 2, top, list.items()[static_cast<std::size_t>(first + i)],
                  selected ? fill : kBlack, std::nullopt);
     }
 }
@@ -33,6 +34,7 @@ void drawOpenList(Canvas& canvas, const ItemsControl& list, int visible) {
     drawCutCornerFrame(canvas, w, h);
     drawRows(canvas, list, visible, w - 3, h - 2);
     drawScrollArrow(canvas, list, visible, w - 8, h - 10);
+    drawScrollUpArrow(canvas, list, w - 8, 2);
     canvas.setPen(kBlack);
     canvas.line(w - 1, 2, w - 1, h - 4);
     canvas.line(w - 4, h - 1, 2, h - 1);
@@ -48,6 +50,7 @@ void drawListBox(Canvas& canvas, const TCCListBox& list) {
     canvas.polygon({{0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
     drawRows(canvas, list, list.visibleItems(), w - 2, h - 1);
     drawScrollArrow(canvas, list, list.visibleItems(), w - 7, h - 9);
+    drawScrollUpArrow(canvas, list, w - 7, 2);
     canvas.setPen(kBlack);
     canvas.polygon({{0, h - 1}, {w - 1, h - 1}});
 }

@@ -19,8 +19,9 @@ void drawCutCornerFrame(Canvas& canvas, int w, int h) {
 }
 
 void drawScrollArrow(Canvas& canvas, const ItemsControl& list, int visibleRows, int x, int y) {
-    if (list.itemCount() <= visibleRows) return;
-    const Color c = visibleRows == list.selectedItem() + 1LL ? list.color() : kBlack;
+    if (list.itemCount() <= list.firstShown() + visibleRows) return;
+    const int lastRow = list.selectedItem() - list.firstShown() + 1;
+    const Color c = visibleRows == lastRow ? list.color() : kBlack;
     canvas.setPen(c);
     canvas.setBrush(c);
     canvas.polygon({{x, y},
@@ -30,6 +31,20 @@ void drawScrollArrow(Canvas& canvas, const ItemsControl& list, int visibleRows, 
                     {x + 1, y + 6},
                     {x - 2, y + 3},
                     {x, y + 3}});
+}
+
+void drawScrollUpArrow(Canvas& canvas, const ItemsControl& list, int x, int y) {
+    if (list.firstShown() <= 0) return;
+    const Color c = list.selectedItem() == list.firstShown() ? list.color() : kBlack;
+    canvas.setPen(c);
+    canvas.setBrush(c);
+    canvas.polygon({{x + 1, y},
+                    {x + 4, y + 3},
+                    {x + 2, y + 3},
+                    {x + 2, y + 6},
+                    {x, y + 6},
+                    {x, y + 3},
+                    {x - 2, y + 3}});
 }
 
 } // namespace ornadeck

@@ -12,15 +12,16 @@ void paintRows(Canvas& canvas, const TPTList& list, int r) {
     const int w = list.width();
     // Only the visible rows: a row more would hang below the frame, and its fill would show
     // beside the shadow of a pop-up style list when its item is the selected one.
-    const int rows = std::min(list.itemCount(), list.maxItems());
+    const int first = list.firstShown();
+    const int rows = std::min(list.itemCount() - first, list.maxItems());
     for (int i = 0; i < rows; ++i) {
-        const bool selected = i == list.selectedItem();
+        const bool selected = first + i == list.selectedItem();
         const Color fill = selected ? kBlack : list.color();
         canvas.setPen(fill);
         canvas.setBrush(fill);
         canvas.setFontColor(selected ? list.color() : kBlack);
         if (w - 3 >= 1) canvas.fillRect(1, i * r + 1, w - 3, i * r + r, fill);
-        textOver(canvas, 2, i * r + 1, list.items()[static_cast<std::size_t>(i)]);
+        textOver(canvas, 2, i * r + 1, list.items()[static_cast<std::size_t>(first + i)]);
     }
 }
 
@@ -38,6 +39,7 @@ void paintPTList(Canvas& canvas, const TPTList& list) {
         drawCutCornerFrame(canvas, w, h);
     paintRows(canvas, list, r);
     drawScrollArrow(canvas, list, list.maxItems(), w - 8, h - 10);
+    drawScrollUpArrow(canvas, list, w - 8, 2);
     // Closing lines: the bottom edge again, and below it the surface or a shadow.
     canvas.setPen(kBlack);
     canvas.clearBrush();

@@ -253,30 +253,64 @@ void PreviewSession::setProperty(Control& control, const char* name, const std::
     (void)kits_.current().engine->setPropertyOf(*shown_, control, name, value, ui_);
 }
 
+namespace {
+
+// How many rows a list shows at once; 0 for anything that does not scroll.
+int rowsShown(const Control& control) {
+    if (const auto* list = dynamic_cast<const TPTList*>(&control)) return list->maxItems();
+    if (const auto* box = dynamic_cast<const TCCListBox*>(&control)) return box->visibleItems();
+    if (const auto* drop = dynamic_cast<const DropListControl*>(&control))
+        return drop->visibleItems();
+    return 0;
+}
+
+// A tap on a list's scroll arrow, in the right-hand corner its arrow is drawn in: the rows
+// move by one. False when the tap was not on an arrow that shows.
+bool scrolled(ItemsControl& list, Point inControl) {
+    const int rows = rowsShown(list);
+    if (rows <= 0 || inControl.x < list.width() - 10) return false;
+    if (inControl.y < 9 && list.firstShown() > 0) {
+        list.setFirstShown(list.firstShown() - 1);
+        return true;
+    }
+    if (inControl.y >= list.height() - 11 && list.firstShown() + rows < list.itemCount()) {
+        list.setFirstShown(list.firstShown() + 1);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // The row of a list, or the button of a radio group, under a point of the control.
 int PreviewSession::itemAt(const Control& control, Point inControl) {
     const auto* items = dynamic_cast<const ItemsControl*>(&control);
     if (!items || items->itemCount() == 0) return -1;
-    int item = -1;
+    int row = -1;
     if (const auto* radio = dynamic_cast<const TCCRadio*>(&control)) {
         const bool across = radio->orientation() == 0;
         const int extent = across ? control.width() : control.height();
         const int along = across ? inControl.x : inControl.y;
-        item = extent > 0 ? along * items->itemCount() / extent : -1;
+        row = extent > 0 ? along * items->itemCount() / extent : -1;
     } else if (const auto* list = dynamic_cast<const TPTList*>(&control)) {
-        item = (inControl.y - 1) / std::max(list->rowHeight(), 1);
+        row = (inControl.y - 1) / std::max(list->rowHeight(), 1);
     } else if (dynamic_cast<const TCCListBox*>(&control)) {
-        item = (inControl.y - 1) / TCCListBox::kRowHeight;
+        row = (inControl.y - 1) / TCCListBox::kRowHeight;
     } else if (dynamic_cast<const DropListControl*>(&control)) {
-        item = (inControl.y - 1) / DropListControl::kRowHeight;
+        row = (inControl.y - 1) / DropListControl::kRowHeight;
     }
-    return item >= 0 && item < items->itemCount() ? item : -1;
+    if (row < 0) return -1;
+    const int shown = rowsShown(control);
+    if (shown > 0 && row >= shown) return -1;
+    const int item = row + items->firstShown();
+    return item < items->itemCount() ? item : -1;
 }
 
 void PreviewSession::choose(Control& control, Point inControl) {
     // A closed drop-down opens at the first tap, and closes on the item chosen next.
     auto* drop = dynamic_cast<TCCDropDown*>(&control);
     if (drop && drop->testItems() == 0) return drop->setTestItems(1);
+    if (scrolled(static_cast<ItemsControl&>(control), inControl)) return;
     const int item = itemAt(control, inControl);
     if (item < 0) return;
     auto& items = static_cast<ItemsControl&>(control);

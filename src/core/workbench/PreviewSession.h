@@ -19,14 +19,15 @@ class FormRenderer;
 
 // Trying the project's forms as the generated program runs them, on copies: the design, its
 // undo history, its modified state and its files never change. Taps come in screen pixels
-// (the surface's own, 0 to 159); what to draw comes back as the screen's picture.
+// (the surface's own, 0 to 159); what to draw comes back as the screen's picture, drawn by
+// the designer's own painters from the copies' state.
 //
 // What the copy knows it does: a Button whose ShowForm names a form shows that form, naming
 // a dialog of the form opens it, and a dialog's button without one closes the dialog; check
-// boxes, switches and push buttons toggle, one on in a group; a CControls menu bar opens
-// from the title or the silkscreen's menu icon; a list or a radio group selects the tapped
-// row or button, and a pop trigger opens its list, whose chosen item goes on the trigger. What it
-// cannot know, the user's own handler, it only names in the status line.
+// boxes, switches and push buttons toggle, one on in a group; lists, radio groups and
+// drop-downs choose and scroll; a pop trigger opens its list; a field takes keys; a CControls
+// menu bar opens from the title or the silkscreen's menu icon. What it cannot know, the
+// user's own handler, it only names in the status line, and the control flashes.
 class PreviewSession {
   public:
     // Copies every shown form of `design`; the preview starts on the form named `firstForm`,

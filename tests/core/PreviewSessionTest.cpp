@@ -133,6 +133,30 @@ TEST_F(PreviewSessionTest, CheckBoxesTogglePushButtonsKeepOneOnInTheirGroup) {
     EXPECT_EQ(formText(main), before);
 }
 
+TEST_F(PreviewSessionTest, ACControlsButtonShowsTheFormItNamesAndBackspaceReturns) {
+    use(Library::CControls);
+    Form& about = newForm("About");
+    Control* back = place(about, "Button");
+    Form& main = newForm("Main");
+    Control* go = place(main, "Button");
+    set(main, go, "ShowForm", "About");
+    set(about, back, "ShowForm", "Main");
+    PreviewSession preview(workspace, kits, "Main");
+    struct Step {
+        Point tap;
+        const char* caption;
+    } steps[] = {{centre(*go), "Preview - About"}, {centre(*back), "Preview - Main"}};
+    for (const Step& s : steps) {
+        preview.tap(s.tap);
+        EXPECT_EQ(preview.caption(), s.caption);
+    }
+    preview.back();
+    preview.back();
+    EXPECT_EQ(preview.caption(), "Preview - Main"); // Main, About, Main: back twice
+    preview.back();
+    EXPECT_EQ(preview.caption(), "Preview - Main");
+}
+
 TEST_F(PreviewSessionTest, ACControlsButtonNamesItsHandlerAndHiddenControlsDoNotAnswer) {
     use(Library::CControls);
     Form& main = newForm("Main");
@@ -295,6 +319,8 @@ TEST_F(PreviewSessionTest, ADropDownOpensAtATapAndClosesOnTheItemChosen) {
     EXPECT_EQ(open(), "No"); // the program starts with it closed
     preview.tap({20, 25});
     EXPECT_EQ(open(), "Yes");
+    // The open list looks as the designer draws it open.
+    EXPECT_EQ(preview.screen(renderer), renderer.surface(main, FormRenderer::Aids::Hidden));
     preview.tap({20, 20 + 1 + 11 + 3}); // the second row
     EXPECT_EQ(open(), "No");
     EXPECT_EQ(static_cast<const ItemsControl*>(copy())->selectedItem(), 1);

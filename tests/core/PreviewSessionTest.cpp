@@ -279,7 +279,7 @@ TEST_F(PreviewSessionTest, ATappedFieldTakesTheKeysUpToItsLimitWithACaret) {
     use(Library::PToolboxLib);
     Form& main = newForm("Main");
     Control* field = place(main, "Field");
-    field->setBounds(10, 30, 80, 12);
+    field->setBounds(10, 30, 80, 20); // taller than its font
     set(main, field, "MaxChars", "3");
     set(main, field, "Text", "");
     PreviewSession preview(workspace, kits, "Main");
@@ -294,6 +294,9 @@ TEST_F(PreviewSessionTest, ATappedFieldTakesTheKeysUpToItsLimitWithACaret) {
     const Image withCaret = preview.screen(renderer);
     EXPECT_NE(withCaret, before);
     EXPECT_EQ(withCaret.at(field->left() + 1, field->top() + 2), kBlack);
+    // The caret is a line of the font's height (11 here), inside the field only.
+    const int below = field->top() + 1 + std::min(11, field->height() - 1);
+    EXPECT_EQ(withCaret.at(field->left() + 1, below), before.at(field->left() + 1, below));
     for (const char* key : {"a", "b", "\xc3\xa9", "d"}) // the fourth is over the limit
         preview.type(key);
     EXPECT_EQ(text(), "ab\xc3\xa9");
@@ -372,6 +375,12 @@ TEST_F(PreviewSessionTest, ShiftShowsOnTheGsiAndCapitalisesTheNextLetter) {
     preview.type("b");
     EXPECT_EQ(get(*preview.shownForm(), shownCopy(preview, field->name()), "Text"), "Ab");
     EXPECT_FALSE(gsiShown());
+    // Only letters have capitals; the shift is used up either way.
+    for (const char* key : {"z", "1", "q"}) {
+        preview.shift();
+        preview.type(key);
+    }
+    EXPECT_EQ(get(*preview.shownForm(), shownCopy(preview, field->name()), "Text"), "AbZ1Q");
 }
 
 TEST_F(PreviewSessionTest, ARepeatButtonRepeatsAndEveryRunIsCounted) {

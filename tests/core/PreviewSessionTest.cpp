@@ -308,6 +308,12 @@ TEST_F(PreviewSessionTest, ATappedFieldTakesTheKeysUpToItsLimitWithACaret) {
     preview.type("z");
     EXPECT_EQ(text(), "ab");
     EXPECT_EQ(get(main, field, "Text"), ""); // the design's field is as it was
+
+    // A field that is not editable takes no keys.
+    set(main, field, "Editable", "False");
+    PreviewSession locked(workspace, kits, "Main");
+    locked.tap({30, 35});
+    EXPECT_EQ(locked.typingInto(), nullptr);
 }
 
 TEST_F(PreviewSessionTest, ADropDownOpensAtATapAndClosesOnTheItemChosen) {

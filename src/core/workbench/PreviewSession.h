@@ -98,6 +98,9 @@ class PreviewSession {
     static const char* textRow(const Control& control);
     void setProperty(Control& control, const char* name, const std::string& value);
 
+    // What a ShowForm or Trigger holds when it names nothing.
+    static constexpr std::string_view kNone = "(None)";
+
     Workspace workspace_;
     SilentUi ui_;
     LibraryKits kits_;

@@ -76,6 +76,20 @@ class AppFixture : public testing::Test {
         launch();
     }
 
+    // Opens a copy of a shipped example ("ptoolbox/Palm.ozp"). Never the example itself: an
+    // open project is locked, and the lock file would land in the source tree, where other
+    // tests running at the same time copy the examples from.
+    void openExampleCopy(const std::string& project) {
+        const std::filesystem::path source = sourceDir() / "examples" / project;
+        const std::filesystem::path folder =
+            temp.path() / "examples" / source.parent_path().filename();
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy(source.parent_path(), folder,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+        window->openPaths({QString::fromStdString((folder / source.filename()).string())});
+    }
+
     void trigger(const char* id) {
         QAction* a = window->command(id);
         ASSERT_NE(a, nullptr) << id;

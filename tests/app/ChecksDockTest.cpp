@@ -17,10 +17,7 @@ class ChecksDockTest : public AppFixture {
             out << dock().list().topLevelItem(i)->text(c);
         return out;
     }
-    void openExample() {
-        window->openPaths(
-            {QString::fromStdString((sourceDir() / "examples/ptoolbox/Palm.ozp").string())});
-    }
+    void openExample() { openExampleCopy("ptoolbox/Palm.ozp"); }
 };
 
 TEST_F(ChecksDockTest, ProjectCheckShowsTheFindingsOfTheOpenForms) {

@@ -121,8 +121,7 @@ TEST_F(MainWindowTest, ShortNamesShowInTheStatusBarAndNameTheNextForm) {
 }
 
 TEST_F(MainWindowTest, OpeningAProjectOfTheOtherLibrarySwitchesTheToolbar) {
-    window->openPaths(
-        {QString::fromStdString((sourceDir() / "examples/ccontrols/Demo.ozp").string())});
+    openExampleCopy("ccontrols/Demo.ozp");
     EXPECT_EQ(window->statusText(0), "CControls");
     expectToolbarOf(Library::CControls);
     EXPECT_EQ(window->windowTitle(), "Ornadeck 1.0 - Demo");

@@ -13,7 +13,7 @@ namespace {
 class PreviewWindowTest : public AppFixture {
   protected:
     PreviewWindow* openPreview(const char* project) {
-        window->openPaths({QString::fromStdString((sourceDir() / "examples" / project).string())});
+        openExampleCopy(project);
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         EXPECT_TRUE(window->command("mnuPreview")->isEnabled());
@@ -36,7 +36,8 @@ TEST_F(PreviewWindowTest, CtrlRShowsTheFirstFormAndAShowFormButtonChangesTheCapt
     EXPECT_EQ(preview->handheld().accessibleName(), "Handheld");
     EXPECT_EQ(preview->handheld().size(),
               preview->handheld().mapping().logicalSize(167, 226)); // the designer's zoom
-    const std::string before = readFile(sourceDir() / "examples/ccontrols/Main.ozf");
+    const auto mainFile = temp.path() / "examples/ccontrols/Main.ozf";
+    const std::string before = readFile(mainFile);
 
     tap(*preview, {27, 26}); // OkButton: ShowForm=About
     EXPECT_EQ(preview->windowTitle(), "Preview - About");
@@ -47,7 +48,7 @@ TEST_F(PreviewWindowTest, CtrlRShowsTheFirstFormAndAShowFormButtonChangesTheCapt
     // The design is untouched: no step to undo, nothing modified.
     EXPECT_FALSE(activeView()->editor().history().canUndo());
     EXPECT_FALSE(activeView()->parentWidget()->isWindowModified());
-    EXPECT_EQ(readFile(sourceDir() / "examples/ccontrols/Main.ozf"), before);
+    EXPECT_EQ(readFile(mainFile), before);
 
     QPointer<PreviewWindow> gone(preview);
     QTest::keyClick(&preview->handheld(), Qt::Key_Escape);

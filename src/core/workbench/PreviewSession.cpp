@@ -33,6 +33,14 @@ bool isToggle(const Control& c) {
     }
 }
 
+// A control's top-left corner on the screen: a dialog's controls stand in the dialog.
+Point screenOrigin(const Control& c) {
+    Point at{c.left(), c.top()};
+    if (const Control* parent = c.parent(); parent && parent->isDialog())
+        at = {at.x + parent->left(), at.y + parent->top()};
+    return at;
+}
+
 bool contains(const Control& c, Point p) {
     return p.x >= c.left() && p.y >= c.top() && p.x < c.left() + c.width() &&
            p.y < c.top() + c.height();
@@ -204,10 +212,8 @@ void PreviewSession::setProperty(Control& control, const char* name, const std::
 void PreviewSession::press(Control& control, Point onScreen) {
     if (isToggle(control)) return toggle(control);
     if (dynamic_cast<ItemsControl*>(&control)) {
-        Point at{onScreen.x - control.left(), onScreen.y - control.top()};
-        if (const Control* dialog = control.parent(); dialog && dialog->isDialog())
-            at = {at.x - dialog->left(), at.y - dialog->top()};
-        return choose(control, at);
+        const Point origin = screenOrigin(control);
+        return choose(control, {onScreen.x - origin.x, onScreen.y - origin.y});
     }
     if (control.classId() == ClassId::PTPopTrigger && openList(control)) return;
     if (takesKeys(control)) {
@@ -261,11 +267,7 @@ Image PreviewSession::screen(const FormRenderer& renderer) const {
     if (!shown_ || ended_) return Image(160, 160, kWhite);
     Image image = renderer.surface(*shown_, FormRenderer::Aids::Hidden);
     if (flashing_) {
-        int left = flashing_->left(), top = flashing_->top();
-        if (const Control* parent = flashing_->parent(); parent && parent->isDialog()) {
-            left += parent->left();
-            top += parent->top();
-        }
+        const auto [left, top] = screenOrigin(*flashing_);
         for (int y = top; y < top + flashing_->height(); ++y)
             for (int x = left; x < left + flashing_->width(); ++x)
                 if (image.contains(x, y))
@@ -278,11 +280,7 @@ Image PreviewSession::screen(const FormRenderer& renderer) const {
         const TextMetrics* metrics = workspace_.metrics;
         const int width = metrics ? metrics->textWidth(font, text) : 0;
         const int height = metrics ? metrics->textHeight(font, "X") : 11;
-        int left = focused_->left(), top = focused_->top();
-        if (const Control* parent = focused_->parent(); parent && parent->isDialog()) {
-            left += parent->left();
-            top += parent->top();
-        }
+        const auto [left, top] = screenOrigin(*focused_);
         const int x = left + std::min(1 + width, std::max(focused_->width() - 1, 0));
         for (int y = top + 1; y < top + 1 + height && y < top + focused_->height(); ++y)
             if (image.contains(x, y)) image.set(x, y, kBlack);

@@ -55,28 +55,24 @@ void ObjectTreeWidget::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
 }
 
-QTreeWidgetItem* ObjectTreeWidget::siblingAt(QPoint pos, QTreeWidgetItem* item) const {
-    QTreeWidgetItem* target = itemAt(pos);
-    // A control never changes its parent this way, and forms stay in name order.
-    if (!item || !target || !item->parent() || target->parent() != item->parent()) return nullptr;
-    return target;
+// A control never changes its parent this way, and forms stay in name order.
+bool ObjectTreeWidget::mayDrop(const QTreeWidgetItem* item, const QTreeWidgetItem* target) {
+    return item && target && item->parent() && target->parent() == item->parent();
 }
 
 void ObjectTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
     QTreeWidget::dragMoveEvent(event);
-    if (!siblingAt(event->position().toPoint(), currentItem())) event->ignore();
+    if (!mayDrop(currentItem(), itemAt(event->position().toPoint()))) event->ignore();
 }
 
 void ObjectTreeWidget::dropEvent(QDropEvent* event) {
-    QTreeWidgetItem* item = currentItem();
-    QTreeWidgetItem* target = siblingAt(event->position().toPoint(), item);
+    QTreeWidgetItem* target = itemAt(event->position().toPoint());
     // The items move when the core has moved the controls, never by themselves.
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
     stopAutoScroll();
     setState(NoState);
     viewport()->update();
-    if (!target) return;
     DropSide side = DropSide::On;
     // The indicator is worked out by the drag move that came before the drop.
     switch (dropIndicatorPosition()) {
@@ -94,7 +90,7 @@ void ObjectTreeWidget::dropEvent(QDropEvent* event) {
 
 void ObjectTreeWidget::dropOn(QTreeWidgetItem* target, DropSide side) {
     QTreeWidgetItem* item = currentItem();
-    if (!item || !target || !item->parent() || target->parent() != item->parent()) return;
+    if (!mayDrop(item, target)) return;
     emit restackRequested(
         item, stackIndexAfterDrop(indexAmongSiblings(item), indexAmongSiblings(target), side));
 }

@@ -30,8 +30,8 @@ class ObjectTreeWidget : public QTreeWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // The sibling under the pointer when `item` may be dropped there; null when not.
-    QTreeWidgetItem* siblingAt(QPoint pos, QTreeWidgetItem* item) const;
+    // Whether `item` may be dropped on `target`: only among its siblings.
+    static bool mayDrop(const QTreeWidgetItem* item, const QTreeWidgetItem* target);
 };
 
 } // namespace ornadeck::app

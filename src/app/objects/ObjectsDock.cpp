@@ -93,11 +93,9 @@ void ObjectsDock::refresh() {
     // Items must not move under an open name editor; the rename refreshes when it ends.
     if (isHidden() || tree_->renaming()) return;
     updating_ = true;
+    items_.clear();
     syncChildren(tree_->invisibleRootItem(),
                  objectTree(core_.workspace, *core_.kits.current().engine));
-    items_.clear();
-    for (QTreeWidgetItemIterator it(tree_); *it; ++it)
-        items_.emplace(keyOf(*it), *it);
     mirrorSelection();
     updating_ = false;
 }
@@ -128,6 +126,7 @@ void ObjectsDock::syncChildren(QTreeWidgetItem* parent, const std::vector<Object
             item->setData(0, kControlRole, QVariant::fromValue<void*>(node.control));
             if (made || !node.children.empty()) item->setExpanded(true);
         }
+        items_.emplace(key, item);
         const QString text = QString::fromStdString(node.text);
         if (item->text(0) != text) {
             item->setText(0, text);
